@@ -85,3 +85,15 @@ inline constexpr AnsiText kCannotCreateFile = "Não foi possível gravar o arqui
 inline constexpr AnsiText kNotANumber = " não é um número inteiro válido";
 
 }  // namespace tecladix::texts
+
+namespace tecladix::texts {
+
+// Captions of the sign-in dialogs that change with the module.
+inline constexpr AnsiText kStartCaptionLater = "Iniciar o Módulo ";
+inline constexpr AnsiText kFromDiskPlural = "Continuar Exercícios do &HD";
+inline constexpr AnsiText kFromDiskSingular = "Continuar Exercício do &HD";
+inline constexpr AnsiText kFromFloppyModule1 = "Continuar Exercício do &Disquete";
+inline constexpr AnsiText kFromFloppyModule2 = "Continuar Exercício do &Disquete ";
+inline constexpr AnsiText kFromFloppyModule3 = "Continuar Exercícios do &Disquete";
+
+}  // namespace tecladix::texts
