@@ -1,5 +1,7 @@
 #include "brantlow/tests/fakes.h"
 
+#include "brantlow/core/text.h"
+
 #include <unistd.h>
 
 #include <fstream>
@@ -46,7 +48,8 @@ std::unique_ptr<OutputFile> FaultyFileSystem::Create(const std::string& path, Fi
 
 TempFolder::TempFolder() {
     static std::minstd_rand random(static_cast<unsigned>(::getpid()));
-    folder_ = std::filesystem::temp_directory_path().string() + "/brantlow_test_" + std::to_string(::getpid()) + "_" +
+    // Lower-case, as the program makes the names it stores.
+    folder_ = LowerCase(std::filesystem::temp_directory_path().string()) + "/brantlow_test_" + std::to_string(::getpid()) + "_" +
               std::to_string(random()) + "/";
     std::filesystem::create_directories(folder_);
 }
