@@ -89,13 +89,12 @@ bool BookmarkManager::ReadRecords(DataFileReader& reader, bool oldFormat) {
     }
     s_.window.SetBusyCursor(true);
     s_.rows.BeginUpdate();
-    std::string url, description;
-    TURLState state{};
     int read = 0;
     for (; read < count; ++read) {
-        if (!reader.ReadRecord(oldFormat, url, description, state)) break;
         // An old record comes as a fresh State block holding its date.
-        AddBookmarkState(url, description, state);
+        auto entry = std::make_unique<TURLInfo>();
+        if (!reader.ReadRecord(oldFormat, entry->URL, entry->Description, entry->State)) break;
+        AddEntry(std::move(entry));
     }
     if (read < count) {
         Inform("Error reading Brantlow file: Found " + std::to_string(read) + " URLs, instead of expected " +

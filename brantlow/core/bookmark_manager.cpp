@@ -40,16 +40,19 @@ TURLInfo* BookmarkManager::AddBookmark(const std::string& url, const std::string
     return AddBookmarkState(url, description, MakeState(date));
 }
 
-TURLInfo* BookmarkManager::AddBookmarkState(const std::string& url, const std::string& description,
-                                            const TURLState& state) {
+TURLInfo* BookmarkManager::AddBookmarkState(std::string url, std::string description, const TURLState& state) {
     auto entry = std::make_unique<TURLInfo>();
-    entry->URL = url;
-    entry->Description = description;
+    entry->URL = std::move(url);
+    entry->Description = std::move(description);
     entry->State = state;
+    return AddEntry(std::move(entry));
+}
+
+TURLInfo* BookmarkManager::AddEntry(std::unique_ptr<TURLInfo> entry) {
     entry->SetShown(true);
     TURLInfo* added = entry.get();
     urlList_->Add(std::move(entry));
-    added->ListItem = s_.rows.Append(added, RowTextsOf(*added));
+    added->ListItem = s_.rows.Append(added);
     return added;
 }
 
@@ -89,10 +92,7 @@ void BookmarkManager::ReplaceDescription(int position, const std::string& descri
     }
     entry.Description = replacement;
     if (const int row = s_.rows.RowOf(&entry); row >= 0) {
-        if (options_.URLFirst)
-            s_.rows.SetSubItem(row, 1, replacement);
-        else
-            s_.rows.SetCaption(row, replacement);
+        s_.rows.Refresh(row);
         if (options_.KeepSorted) Resort();
     }
     AfterChange();
@@ -159,10 +159,7 @@ void BookmarkManager::RemoveSelected(bool descriptionsOnly) {
         if (descriptionsOnly) {
             entry->Description.clear();
             s_.rows.SetSelected(row, false);
-            if (options_.URLFirst)
-                s_.rows.SetSubItem(row, 1, "");
-            else
-                s_.rows.SetCaption(row, "");
+            s_.rows.Refresh(row);
         } else {
             s_.rows.Delete(row);
             urlList_->Delete(urlList_->IndexOf(entry));
@@ -197,7 +194,7 @@ void BookmarkManager::RebuildView() {
     s_.rows.Clear();
     for (int i = 0; i < urlList_->Count(); ++i) {
         TURLInfo* entry = urlList_->Items(i);
-        entry->ListItem = entry->Shown() ? s_.rows.Append(entry, RowTextsOf(*entry)) : nullptr;
+        entry->ListItem = entry->Shown() ? s_.rows.Append(entry) : nullptr;
     }
     s_.rows.EndUpdate();
     s_.window.SetBusyCursor(false);
@@ -233,11 +230,7 @@ void BookmarkManager::UpdateStatus() {
 
 void BookmarkManager::SwapColumns() {
     s_.rows.BeginUpdate();
-    for (int row = 0; row < s_.rows.Count(); ++row) {
-        const RowTexts texts = RowTextsOf(*s_.rows.Entry(row));
-        s_.rows.SetCaption(row, texts.Caption);
-        s_.rows.SetSubItem(row, 1, texts.SubItem1);
-    }
+    for (int row = 0; row < s_.rows.Count(); ++row) s_.rows.Refresh(row);
     s_.rows.EndUpdate();
 }
 

@@ -66,7 +66,7 @@ public:
 
     // The list and its rows.
     TURLInfo* AddBookmark(const std::string& url, const std::string& description, TDateTime date);
-    TURLInfo* AddBookmarkState(const std::string& url, const std::string& description, const TURLState& state);
+    TURLInfo* AddBookmarkState(std::string url, std::string description, const TURLState& state);
     void ReplaceDescription(int position, const std::string& description, bool ask);
     void RemoveSelected(bool descriptionsOnly);
     void RemoveAll();
@@ -109,6 +109,7 @@ public:
     void SeedTemporaryNames(std::uint32_t seed) { random_.seed(seed); }
 
 private:
+    TURLInfo* AddEntry(std::unique_ptr<TURLInfo> entry);
     void Inform(const std::string& text);
     void Error(const std::string& text);
     void FinishLoad(bool oldFormat);

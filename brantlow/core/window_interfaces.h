@@ -11,6 +11,8 @@
 namespace brantlow {
 
 // The texts of one list-view row: caption, first and second sub-item, and the image index.
+// The list view asks for them when it paints a row (BookmarkManager::RowTextsOf), so that
+// a collection of a million bookmarks loads without formatting a million dates.
 struct RowTexts {
     std::string Caption;
     std::string SubItem1;
@@ -27,10 +29,10 @@ public:
     virtual void EndUpdate() = 0;
     virtual void Clear() = 0;
     // Appends a row; returns the token stored in the entry's ListItem.
-    virtual const void* Append(TURLInfo* entry, const RowTexts& texts) = 0;
+    virtual const void* Append(TURLInfo* entry) = 0;
     virtual void Delete(int row) = 0;
-    virtual void SetCaption(int row, const std::string& text) = 0;
-    virtual void SetSubItem(int row, int subItem, const std::string& text) = 0;
+    // The texts of a row changed.
+    virtual void Refresh(int row) = 0;
     [[nodiscard]] virtual int Count() const = 0;
     [[nodiscard]] virtual TURLInfo* Entry(int row) const = 0;
     // The row of an entry, -1 when it has none.

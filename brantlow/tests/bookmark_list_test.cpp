@@ -47,11 +47,11 @@ TEST_F(ListTest, AddBookmarkAppendsEntryAndRowWithoutSavingOrSorting) {
     EXPECT_EQ(&first, first.ListItem);
     EXPECT_TRUE(first.Shown());
     EXPECT_EQ(100.25, first.DateAdded());
-    EXPECT_EQ("http://b.example/", rows.rows[0].texts.Caption);
-    EXPECT_EQ("Bravo", rows.rows[0].texts.SubItem1);
-    EXPECT_EQ("day100 06:00:00", rows.rows[0].texts.SubItem2);
-    EXPECT_EQ(2, rows.rows[1].texts.ImageIndex);
-    EXPECT_EQ(4, rows.rows[2].texts.ImageIndex);
+    EXPECT_EQ("http://b.example/", rows.Texts(0).Caption);
+    EXPECT_EQ("Bravo", rows.Texts(0).SubItem1);
+    EXPECT_EQ("day100 06:00:00", rows.Texts(0).SubItem2);
+    EXPECT_EQ(2, rows.Texts(1).ImageIndex);
+    EXPECT_EQ(4, rows.Texts(2).ImageIndex);
     EXPECT_TRUE(manager.Saved());
     // Reserved bytes of a new entry are 0.
     for (std::size_t i : {1u, 10u, 11u, 12u, 13u, 14u}) EXPECT_EQ(0, first.State[i]);
@@ -60,12 +60,12 @@ TEST_F(ListTest, AddBookmarkAppendsEntryAndRowWithoutSavingOrSorting) {
 TEST_F(ListTest, URLFirstOffSwapsCaptionAndFirstSubItem) {
     settings.Options.URLFirst = false;
     manager.AddBookmark("http://x/", "Ex", 1);
-    EXPECT_EQ("Ex", rows.rows[0].texts.Caption);
-    EXPECT_EQ("http://x/", rows.rows[0].texts.SubItem1);
+    EXPECT_EQ("Ex", rows.Texts(0).Caption);
+    EXPECT_EQ("http://x/", rows.Texts(0).SubItem1);
     settings.Options.URLFirst = true;
     manager.SwapColumns();
-    EXPECT_EQ("http://x/", rows.rows[0].texts.Caption);
-    EXPECT_EQ("Ex", rows.rows[0].texts.SubItem1);
+    EXPECT_EQ("http://x/", rows.Texts(0).Caption);
+    EXPECT_EQ("Ex", rows.Texts(0).SubItem1);
 }
 
 TEST_F(ListTest, SingleAddDuplicateRulesFollowDuplicateAction) {
@@ -94,7 +94,8 @@ TEST_F(ListTest, SingleAddDuplicateRulesFollowDuplicateAction) {
         EXPECT_EQ(c.dialogs, static_cast<int>(fresh.urlDialog.shown.size()));
         if (c.outcome == DuplicateOutcome::Handled) {
             EXPECT_FALSE(fresh.manager.Saved());
-            EXPECT_EQ(c.storedAfter, fresh.rows.rows[0].texts.SubItem1);
+            EXPECT_EQ(c.storedAfter, fresh.rows.Texts(0).SubItem1);
+            EXPECT_EQ(1, fresh.rows.refreshed[0]);  // the list view repaints the row
         }
     }
 }
@@ -176,7 +177,7 @@ TEST_F(ListTest, RemovingDescriptionsKeepsBookmarksDatesAndRowsDeselected) {
     EXPECT_EQ("", manager.URLList().Items(0)->Description);
     EXPECT_EQ("", manager.URLList().Items(2)->Description);
     EXPECT_EQ(100.25, manager.URLList().Items(0)->DateAdded());
-    EXPECT_EQ("", rows.rows[0].texts.SubItem1);
+    EXPECT_EQ("", rows.Texts(0).SubItem1);
     EXPECT_FALSE(rows.IsSelected(0) || rows.IsSelected(2));
 }
 

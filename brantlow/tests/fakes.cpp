@@ -78,6 +78,7 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 ManagerFixture::ManagerFixture()
     : manager({settings, rows, window, messages, urlDialog, fileDialogs, clock, files, recent, config}) {
     settings.ProgramFolder = folder.Folder();
+    rows.textsOf = [this](const TURLInfo& entry) { return manager.RowTextsOf(entry); };
     RestoreAllDefaults(settings);
     manager.SeedTemporaryNames(7);
 }

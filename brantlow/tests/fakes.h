@@ -6,6 +6,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -22,9 +23,10 @@ class FakeRows final : public BookmarkRows {
 public:
     struct Row {
         TURLInfo* entry;
-        RowTexts texts;
         bool selected = false;
     };
+    // The texts the list view would ask for.
+    std::function<RowTexts(const TURLInfo&)> textsOf;
     std::vector<Row> rows;
     int focused = -1;
     int locks = 0;
@@ -32,16 +34,13 @@ public:
     void BeginUpdate() override { ++locks; }
     void EndUpdate() override { --locks; }
     void Clear() override { rows.clear(); }
-    const void* Append(TURLInfo* entry, const RowTexts& texts) override {
-        rows.push_back({entry, texts});
+    const void* Append(TURLInfo* entry) override {
+        rows.push_back({entry});
         return entry;
     }
     void Delete(int row) override { rows.erase(rows.begin() + row); }
-    void SetCaption(int row, const std::string& text) override { rows[static_cast<std::size_t>(row)].texts.Caption = text; }
-    void SetSubItem(int row, int subItem, const std::string& text) override {
-        auto& texts = rows[static_cast<std::size_t>(row)].texts;
-        (subItem == 1 ? texts.SubItem1 : texts.SubItem2) = text;
-    }
+    void Refresh(int row) override { ++refreshed[row]; }
+    std::map<int, int> refreshed;
     int Count() const override { return static_cast<int>(rows.size()); }
     TURLInfo* Entry(int row) const override { return rows[static_cast<std::size_t>(row)].entry; }
     int RowOf(const TURLInfo* entry) const override {
@@ -61,9 +60,10 @@ public:
     }
     [[nodiscard]] std::vector<std::string> Captions() const {
         std::vector<std::string> captions;
-        for (const Row& row : rows) captions.push_back(row.texts.Caption);
+        for (const Row& row : rows) captions.push_back(textsOf(*row.entry).Caption);
         return captions;
     }
+    [[nodiscard]] RowTexts Texts(int row) const { return textsOf(*rows[static_cast<std::size_t>(row)].entry); }
 };
 
 class FakeWindow final : public MainWindowHost {
