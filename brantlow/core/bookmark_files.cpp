@@ -49,7 +49,9 @@ void BookmarkManager::LoadDataFile() {
             return;
         }
         if (signature == kSignatureCurrent) {
-            if (ReadRecords(reader, false)) FinishLoad(false);
+            const bool loaded = ReadRecords(reader, false);
+            input.reset();  // closed before a save replaces it
+            if (loaded) FinishLoad(false);
             return;
         }
     }
@@ -62,13 +64,18 @@ void BookmarkManager::LoadDataFile() {
             Error("Cannot access Brantlow file: " + name);
             return;
         }
-        DataFileReader reader(*reopened);
-        std::int32_t skipped = 0;
-        if (!reader.ReadInt32(skipped)) {
-            Error(kStreamReadError);
-            return;
+        bool loaded = false;
+        {
+            DataFileReader reader(*reopened);
+            std::int32_t skipped = 0;
+            if (!reader.ReadInt32(skipped)) {
+                Error(kStreamReadError);
+                return;
+            }
+            loaded = ReadRecords(reader, true);
         }
-        if (ReadRecords(reader, true)) FinishLoad(true);
+        reopened.reset();  // closed before a save replaces it
+        if (loaded) FinishLoad(true);
         return;
     }
     Error("Brantlow file is corrupt:\r" + name + "\r" + "Unable to load URLs. Please create a new Brantlow file.");
