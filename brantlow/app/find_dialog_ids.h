@@ -1,0 +1,15 @@
+#pragma once
+// TForm_Find
+#define IDD_FIND 400
+#define IDC_EDIT_FIND 401
+#define IDC_LOOK_URLS 402
+#define IDC_LOOK_DESCRIPTIONS 403
+#define IDC_LOOK_BOTH 404
+#define IDC_DIRECTION_UP 405
+#define IDC_DIRECTION_DOWN 406
+#define IDC_MATCH_CASE 407
+#define IDC_WRAP 408
+#define IDC_ENTIRE_SCOPE 409
+#define IDC_REGEXP 410
+#define IDC_FIND_ALL 411
+#define IDC_FIND_LABEL 412

@@ -1,0 +1,80 @@
+#pragma once
+// Identifiers of the main window's resources: its menus, the commands of menus, toolbar,
+// pop-ups and tray, and its controls.
+
+// Menus
+#define IDR_MAIN_MENU 100
+#define IDR_POPUP_MENUS 101  // sub-menus: 0 list, 1 description panel, 2 toolbar, 3 tray
+
+// Controls of the main window
+#define IDC_TOOLBAR 200
+#define IDC_LIST 201
+#define IDC_DESC 202
+#define IDC_STATUS 203
+
+// File
+#define IDM_FILE_NEW 1001
+#define IDM_FILE_OPEN 1002
+#define IDM_FILE_SAVE 1003
+#define IDM_FILE_SAVE_AS 1004
+#define IDM_FILE_AUTO_SAVE 1005
+#define IDM_MRU_CLEAR 1006
+#define IDM_MRU_OBSOLETE 1007
+#define IDM_IMPORT_FAVORITES 1008
+#define IDM_IMPORT_FILES 1009
+#define IDM_FILE_EXPORT 1010
+#define IDM_FILE_EXIT 1011
+#define IDM_MRU_FIRST 1020  // up to 9 recent files: 1020 to 1028
+
+// Edit
+#define IDM_EDIT_EDIT 1101
+#define IDM_EDIT_COPY 1102
+#define IDM_EDIT_COPY_DESC 1103
+#define IDM_EDIT_COPY_HTML 1104
+#define IDM_EDIT_REMOVE 1105
+#define IDM_EDIT_REMOVE_ALL 1106
+#define IDM_EDIT_SELECT_ALL 1107
+#define IDM_EDIT_FIND 1108
+#define IDM_EDIT_FIND_AGAIN 1109
+#define IDM_EDIT_OPTIONS 1110
+
+// URL
+#define IDM_URL_ADD_SINGLE 1201
+#define IDM_URL_ADD_MULTIPLE 1202
+#define IDM_URL_MANUAL_ADD 1203
+#define IDM_URL_GET_BROWSER 1204
+#define IDM_URL_INJECT 1205
+#define IDM_URL_BROWSE_PAGE 1206
+#define IDM_URL_LAUNCH 1207
+
+// View
+#define IDM_VIEW_GRIDLINES 1301
+#define IDM_VIEW_HOT_TRACK 1302
+#define IDM_VIEW_FULL_ROW 1303
+#define IDM_VIEW_HINTS 1304
+#define IDM_VIEW_DESC_PANEL 1305
+#define IDM_VIEW_TOOLBAR 1306
+#define IDM_VIEW_LARGE_ICONS 1307
+#define IDM_VIEW_SMALL_ICONS 1308
+#define IDM_VIEW_LIST 1309
+#define IDM_VIEW_DETAILS 1310
+#define IDM_VIEW_CLEAR_FILTER 1311
+#define IDM_VIEW_MONITOR 1312
+#define IDM_VIEW_ON_TOP 1313
+
+// Help
+#define IDM_HELP_CONTENTS 1401
+#define IDM_HELP_KEYWORD 1402
+#define IDM_HELP_KEYBOARD 1403
+#define IDM_HELP_INSTALL 1404
+#define IDM_HELP_UNINSTALL 1405
+#define IDM_HELP_ABOUT 1406
+
+// Pop-ups
+#define IDM_DESC_COPY 1501
+#define IDM_DESC_REMOVE 1502
+#define IDM_DESC_HIDE 1503
+#define IDM_TOOLBAR_FLAT 1504
+#define IDM_TOOLBAR_TIPS 1505
+#define IDM_TOOLBAR_HIDE 1506
+#define IDM_TRAY_RESTORE 1507

@@ -1,0 +1,9 @@
+#pragma once
+// TForm_EditURL
+#define IDD_EDIT_URL 300
+#define IDC_LABEL_URL 301
+#define IDC_EDIT_URL 302
+#define IDC_LABEL_DESCRIPTION 303
+#define IDC_EDIT_DESC 304
+#define IDC_LABEL_CANCEL 305
+#define IDC_CHECK_NO_PROMPT 306
