@@ -1,8 +1,9 @@
-// snapshot OUT.png [PROGRAM.exe] [--wait SECONDS] [--close]
+// snapshot OUT.png [PROGRAM.exe] [--wait SECONDS] [--close] [--answer-boxes]
 // Waits until a visible top-level window of a process running PROGRAM.exe appears, saves
 // what it shows as OUT.png (the whole screen when no program is named or no window
 // appears, or the program ends without one), and with --close asks that program's windows
-// to close.
+// to close. With --answer-boxes, message boxes the program shows before its window (a
+// first-run greeting) are answered with OK.
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -48,6 +49,23 @@ std::vector<HWND> ProgramWindows(const std::string& program) {
     return search.windows;
 }
 
+// Presses OK in every visible message box of the program.
+void AnswerMessageBoxes(const std::string& program) {
+    ::EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            char className[16] = {};
+            if (!::IsWindowVisible(window) || !::GetClassNameA(window, className, sizeof className) ||
+                lstrcmpA(className, "#32770") != 0 || !::GetDlgItem(window, IDOK))
+                return TRUE;
+            DWORD processId = 0;
+            ::GetWindowThreadProcessId(window, &processId);
+            if (lstrcmpiA(ProcessImageName(processId).c_str(), reinterpret_cast<const std::string*>(param)->c_str()) == 0)
+                ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&program));
+}
+
 bool ProgramRunning(const std::string& program) {
     HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return true;
@@ -64,15 +82,17 @@ bool ProgramRunning(const std::string& program) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: snapshot OUT.png [PROGRAM.exe] [--wait SECONDS] [--close]\n");
+        std::fprintf(stderr, "usage: snapshot OUT.png [PROGRAM.exe] [--wait SECONDS] [--close] [--answer-boxes]\n");
         return 2;
     }
     std::string out = argv[1], program;
     int waitSeconds = 10;
     bool close = false;
+    bool answerBoxes = false;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--close") close = true;
+        else if (arg == "--answer-boxes") answerBoxes = true;
         else if (arg == "--wait" && i + 1 < argc) waitSeconds = std::atoi(argv[++i]);
         else program = arg;
     }
@@ -81,6 +101,7 @@ int main(int argc, char** argv) {
     for (int tries = 0; !program.empty() && tries < waitSeconds * 10; ++tries) {
         windows = ProgramWindows(program);
         if (!windows.empty()) break;
+        if (answerBoxes) AnswerMessageBoxes(program);
         if (tries >= 20 && !ProgramRunning(program)) break;  // ended without a window
         ::Sleep(100);
     }

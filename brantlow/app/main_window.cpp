@@ -300,7 +300,7 @@ void TForm_Main::OnSize(int, int) {
 }
 
 void TForm_Main::RestorePositions() {
-    storage_.RestoreWindowPlacement(handle(), kPosFormMain);
+    (void)storage_.RestoreWindowPlacement(handle(), kPosFormMain);
     if (const auto height = storage_.ReadProperty(kPosFormMain, "Panel_Desc.Height")) descHeight_ = *height;
     if (const auto layout = storage_.ReadColumns()) {
         for (std::size_t i = 0; i < layout->widths.size() && i < 3; ++i)

@@ -1,4 +1,5 @@
 // TForm_Main: the command set (main menu, toolbar, pop-ups, tray, keys) and ApplySettings.
+#include <windows.h>
 #include <commctrl.h>
 
 #include "brantlow/app/about_dialog.h"
