@@ -29,7 +29,7 @@ void BookmarkListView::Clear() {
     SyncCount();
 }
 
-const void* BookmarkListView::Append(TURLInfo* entry, const RowTexts&) {
+const void* BookmarkListView::Append(TURLInfo* entry) {
     rows_.push_back(entry);
     SyncCount();
     return entry;
@@ -42,11 +42,7 @@ void BookmarkListView::Delete(int row) {
     SyncCount();
 }
 
-void BookmarkListView::SetCaption(int row, const std::string&) {
-    if (locks_ == 0) view_.RedrawRows(row, row);
-}
-
-void BookmarkListView::SetSubItem(int row, int, const std::string&) {
+void BookmarkListView::Refresh(int row) {
     if (locks_ == 0) view_.RedrawRows(row, row);
 }
 

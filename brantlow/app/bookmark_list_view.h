@@ -26,10 +26,9 @@ public:
     void BeginUpdate() override;
     void EndUpdate() override;
     void Clear() override;
-    const void* Append(TURLInfo* entry, const RowTexts& texts) override;
+    const void* Append(TURLInfo* entry) override;
     void Delete(int row) override;
-    void SetCaption(int row, const std::string& text) override;
-    void SetSubItem(int row, int subItem, const std::string& text) override;
+    void Refresh(int row) override;
     [[nodiscard]] int Count() const override { return static_cast<int>(rows_.size()); }
     [[nodiscard]] TURLInfo* Entry(int row) const override { return rows_[static_cast<std::size_t>(row)]; }
     [[nodiscard]] int RowOf(const TURLInfo* entry) const override;

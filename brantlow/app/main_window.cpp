@@ -9,6 +9,7 @@
 #include "brantlow/app/resource_ids.h"
 #include "brantlow/core/file_names.h"
 #include "brantlow/core/text.h"
+#include "brantlow/platform/default_browser.h"
 #include "brantlow/startup/command_line.h"
 #include "brantlow/startup/instance_manager.h"
 #include "platform/registry.h"
@@ -131,6 +132,7 @@ void TForm_Main::StartUp() {
     ::SetWindowTextA(handle(), kMainCaption);
     if (options_.instances)
         options_.instances->SetHandOver([this](const std::string& text) { HandOver(text); });
+    settings_.DefaultBrowserPath = DefaultBrowser();
     RestoreAllDefaults(settings_);
     firstRun_ = config_->LoadConfig();
     ApplyCommandLine();
@@ -432,7 +434,7 @@ LRESULT TForm_Main::OnNotify(const NMHDR& header) {
                 // page and every search see what the row shows.
                 TURLInfo& entry = *list_.Entry(edit.item.iItem);
                 (settings_.Options.URLFirst ? entry.URL : entry.Description) = edit.item.pszText;
-                list_.SetCaption(edit.item.iItem, edit.item.pszText);
+                list_.Refresh(edit.item.iItem);
                 manager_->SetSaved(false);
                 manager_->UpdateStatus();
                 UpdateDescPanel();

@@ -75,9 +75,7 @@ void BookmarkCommands::EditSelected() {
     if (s_.urlDialog.Run(request)) {
         entry.URL = request.URL;
         entry.Description = request.Description;
-        const RowTexts texts = s_.manager.RowTextsOf(entry);
-        s_.rows.SetCaption(row, texts.Caption);
-        s_.rows.SetSubItem(row, 1, texts.SubItem1);
+        s_.rows.Refresh(row);  // texts and image follow the entry
         s_.manager.SetSaved(false);
         if (s_.settings.Options.AutoSave)
             (void)s_.manager.Save();  // Save reports its own failures

@@ -64,7 +64,8 @@ TEST_F(BookmarkTest, EditWritesTheEntryAndTheRowAndMarksTheListChanged) {
     EXPECT_TRUE(urlDialog.shown[0].URLEditable);
     EXPECT_FALSE(urlDialog.shown[0].ShowCancelNote);
     EXPECT_EQ("Beta", manager.URLList().Items(1)->Description);
-    EXPECT_EQ("Beta", rows.rows[1].texts.SubItem1);
+    EXPECT_EQ("Beta", rows.Texts(1).SubItem1);
+    EXPECT_EQ(1, rows.refreshed[1]);
     EXPECT_FALSE(manager.Saved());
     EXPECT_EQ(1, window.descPanelUpdates);
     EXPECT_TRUE(capture.Armed());
