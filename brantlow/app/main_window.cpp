@@ -18,7 +18,6 @@
 namespace brantlow {
 namespace {
 
-constexpr UINT kTrayMessage = WM_APP + 1;
 constexpr int kSplitterHeight = 4;
 constexpr int kMinDescHeight = 16;
 constexpr const char* kPosFormMain = "PosFormMain";
@@ -113,7 +112,7 @@ void TForm_Main::OnCreate() {
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_DESC)), ui::Application::Instance(),
                               nullptr);
     CreateStatusBar();
-    tray_ = std::make_unique<ui::TrayIcon>(handle(), 1, kTrayMessage);
+    tray_ = std::make_unique<ui::TrayIcon>(handle(), 1, kTrayCallbackMessage);
     topMost_ = std::make_unique<TTopMostWindow>(handle());
     ui::SetDefaultMenuCommand(popups_.SubMenu(0), IDM_URL_ADD_SINGLE);
     ui::SetDefaultMenuCommand(popups_.SubMenu(1), IDM_EDIT_EDIT);
@@ -468,7 +467,7 @@ LRESULT TForm_Main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE && !activated_) FirstActivation();
             break;
-        case kTrayMessage:
+        case kTrayCallbackMessage:
             OnTrayMessage(lParam);
             return 0;
         case WM_CHANGECBCHAIN:

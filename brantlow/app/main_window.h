@@ -34,6 +34,8 @@ class InstanceManager;
 
 inline constexpr const char* kMainCaption = "BrantlowURL 1.58";
 inline constexpr const char* kMainClassName = "TForm_Main";
+// The tray icon's mouse messages reach the main window as this message.
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 
 struct MainWindowOptions {
     std::string programPath;              // the program's full path; its folder holds the files
@@ -78,6 +80,7 @@ public:
     [[nodiscard]] bool TrayShown() const { return tray_ && tray_->visible(); }
     [[nodiscard]] const CaptureState& Capture() const { return capture_; }
     [[nodiscard]] HMENU MainMenu() const { return menu_; }
+    [[nodiscard]] HMENU TrayMenu() const { return popups_.SubMenu(3); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

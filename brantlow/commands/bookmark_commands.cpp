@@ -76,12 +76,9 @@ void BookmarkCommands::EditSelected() {
         entry.URL = request.URL;
         entry.Description = request.Description;
         s_.rows.Refresh(row);  // texts and image follow the entry
-        s_.manager.SetSaved(false);
-        if (s_.settings.Options.AutoSave)
-            (void)s_.manager.Save();  // Save reports its own failures
-        else
-            s_.manager.UpdateStatus();
-        if (s_.settings.Options.KeepSorted) s_.manager.Resort();
+        // Re-sorted before the save, so that the page written follows the new order.
+        s_.manager.ChangeEpilogue();
+        return;
     }
     s_.window.UpdateDescPanel();
 }

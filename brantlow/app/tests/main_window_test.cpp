@@ -12,6 +12,7 @@
 #include "brantlow/app/resource_ids.h"
 #include "brantlow/app/url_dialog_ids.h"
 #include "brantlow/core/data_file.h"
+#include "brantlow/core/text.h"
 #include "brantlow/data/sample_collection.h"
 #include "brantlow/startup/instance_manager.h"
 #include "platform/clipboard.h"
@@ -305,6 +306,57 @@ TEST_F(MainWindowTest, ClosingWithUnsavedChangesAndAutoSaveOffAsksAndNoKeepsTheF
     std::ifstream ini(folder + "brantlow.ini", std::ios::binary);
     const std::string config{std::istreambuf_iterator<char>(ini), {}};
     EXPECT_NE(std::string::npos, config.find("[FindOptions]"));
+}
+
+TEST_F(MainWindowTest, TheSwitchMinStartsInTheTrayAndTheTrayRestores) {
+    Start({"-min"});
+    Pump(200ms);
+    EXPECT_TRUE(form->IsMinimized());
+    EXPECT_FALSE(::IsWindowVisible(form->handle()));  // only the tray icon remains
+    ::SendMessageA(form->handle(), kTrayCallbackMessage, 1, WM_LBUTTONDBLCLK);  // TrayDblClick 4: restore
+    Pump(100ms);
+    EXPECT_FALSE(form->IsMinimized());
+    EXPECT_TRUE(::IsWindowVisible(form->handle()));
+    EXPECT_FALSE(::IsIconic(form->handle()));
+}
+
+TEST_F(MainWindowTest, AnUnknownSwitchIsReportedAndDebugIsNot) {
+    std::vector<std::string> shown;
+    WhenWindowAppears("BrantlowURL 1.58", [&](HWND box) {
+        shown.push_back(MessageText(box));
+        WindowDriver(box).Click(IDOK);
+    });
+    Start({"/debug", "-bogus"});
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_EQ(0u, shown[0].rfind("Unsupported command-line parameters: ", 0));
+    EXPECT_NE(std::string::npos, shown[0].find("-bogus"));
+    EXPECT_EQ(std::string::npos, shown[0].find("debug"));
+    EXPECT_EQ(10, Count());
+}
+
+TEST_F(MainWindowTest, TheTrayCannotOpenASecondDialogWhileOneIsOpen) {
+    Start();
+    form->List().SetSelected(0, true);
+    bool grayedWhileOpen = false;
+    WhenWindowAppears("Edit URL", [&](HWND dialog) {
+        grayedWhileOpen = (::GetMenuState(form->TrayMenu(), IDM_URL_ADD_SINGLE, MF_BYCOMMAND) & MF_GRAYED) &&
+                          (::GetMenuState(form->TrayMenu(), IDM_URL_BROWSE_PAGE, MF_BYCOMMAND) & MF_GRAYED);
+        WindowDriver(dialog).Click(IDCANCEL);
+    });
+    Driver().Command(IDM_EDIT_EDIT);
+    EXPECT_TRUE(grayedWhileOpen);
+    EXPECT_FALSE(::GetMenuState(form->TrayMenu(), IDM_URL_ADD_SINGLE, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(MainWindowTest, ColumnWidthsAndRecentFilesAreKeptInTheRegistry) {
+    Start();
+    form->List().View().SetColumnWidth(1, 222);
+    ::SendMessageA(form->handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(nullptr, form->handle());
+    Start();
+    EXPECT_EQ(222, form->List().View().ColumnWidth(1));
+    const HMENU file = ::GetSubMenu(form->MainMenu(), 0);
+    EXPECT_EQ("&1 " + LowerCase(folder + "brantlow.html"), ui::MenuCommandText(file, IDM_MRU_FIRST));
 }
 
 }  // namespace

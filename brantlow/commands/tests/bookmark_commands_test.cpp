@@ -75,6 +75,33 @@ TEST_F(BookmarkTest, EditWritesTheEntryAndTheRowAndMarksTheListChanged) {
     EXPECT_EQ("Beta", manager.URLList().Items(1)->Description);
 }
 
+TEST_F(BookmarkTest, AnEditedBookmarkIsSortedBeforeTheSaveWritesThePage) {
+    settings.Options.AutoSave = true;
+    settings.Options.KeepSorted = true;
+    manager.ColumnClick(0);  // by URL, ascending
+    rows.SetSelected(0, true);
+    urlDialog.descriptions.push_back("Alpha");
+    commands.EditSelected();  // the scripted dialog keeps the URL: nothing moves
+    EXPECT_TRUE(manager.Saved());
+
+    for (int row = 0; row < rows.Count(); ++row) rows.SetSelected(row, false);
+    rows.SetSelected(0, true);
+    // An edit that moves the row to the end of the sorted view.
+    struct RenamingDialog final : URLDialogHost {
+        bool Run(URLDialogRequest& request) override {
+            request.URL = "http://z.example/";
+            return true;
+        }
+    } renaming;
+    BookmarkCommands renamer{{manager, settings, rows, clipboard, shell, renaming, messages, capture, window}};
+    renamer.EditSelected();
+    EXPECT_EQ((std::vector<std::string>{"http://b.example/", "http://c.example/", "http://z.example/"}),
+              rows.Captions());
+    const std::string page = testing::ReadFile(PageFile());
+    EXPECT_LT(page.find("http://c.example/"), page.find("http://z.example/"));
+    EXPECT_TRUE(manager.Saved());
+}
+
 TEST_F(BookmarkTest, LaunchOpensTheURLThroughTheShellOrTheChosenBrowser) {
     settings.Options.URLFirst = false;
     rows.SetSelected(2, true);
