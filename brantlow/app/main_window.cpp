@@ -18,6 +18,7 @@
 namespace brantlow {
 namespace {
 
+constexpr UINT kCaptureMessage = WM_APP + 2;
 constexpr int kSplitterHeight = 4;
 constexpr int kMinDescHeight = 16;
 constexpr const char* kPosFormMain = "PosFormMain";
@@ -474,7 +475,16 @@ LRESULT TForm_Main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             viewer_.OnChangeChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam), wParam, lParam);
             return 0;
         case WM_DRAWCLIPBOARD:
-            if (viewer_.OnDrawClipboard()) (void)adder_->CaptureClipboard();  // the capture's code is not shown
+            // The capture runs after the notification is answered: a URL dialog it opens
+            // must not keep the program that copied waiting for the answer.
+            if (viewer_.OnDrawClipboard() && !capturePending_) {
+                capturePending_ = true;
+                ::PostMessageA(handle(), kCaptureMessage, 0, 0);
+            }
+            return 0;
+        case kCaptureMessage:
+            capturePending_ = false;
+            (void)adder_->CaptureClipboard();  // the capture's code is not shown
             return 0;
         case WM_CONTEXTMENU: {
             const HWND from = reinterpret_cast<HWND>(wParam);

@@ -169,6 +169,7 @@ private:
     bool minimizedToTray_ = false;
     bool draggingSplitter_ = false;
     bool consumedKey_ = false;
+    bool capturePending_ = false;
     int descHeight_ = 48;
 };
 

@@ -190,6 +190,34 @@ TEST_F(MainWindowTest, MonitorCapturesAnotherProgramsCopyButNeverItsOwn) {
     EXPECT_FALSE(form->Capture().ViewerOn());
 }
 
+TEST_F(MainWindowTest, ACapturePromptDoesNotKeepTheCopyingProgramWaiting) {
+    WriteText(folder + "brantlow.ini", "[BrantlowURL]\r\nAutoSave=0\r\nMonitorClip=1\r\nDescMultiple=0\r\n");
+    Start();
+    ASSERT_TRUE(form->Capture().ViewerOn());
+    Pump(300ms);
+    bool writerEnded = false;
+    HANDLE writer = nullptr;
+    WhenWindowAppears("URL captured from clipboard", [&](HWND dialog) {
+        writerEnded = writer && ::WaitForSingleObject(writer, 5000) == WAIT_OBJECT_0;
+        WindowDriver driver(dialog);
+        EXPECT_TRUE(::IsWindowVisible(driver.Control(IDC_CHECK_NO_PROMPT)));
+        driver.Type(IDC_EDIT_DESC, "Named while capturing");
+        driver.Click(IDOK);
+    });
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string line = "\"" + ProgramFolderOfTest() + "clip_writer.exe\" http://prompted.example/";
+    ASSERT_TRUE(::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                 &process));
+    writer = process.hProcess;
+    ASSERT_TRUE(PumpUntil([&] { return Count() == 11; }, 10s));
+    EXPECT_TRUE(writerEnded);
+    EXPECT_EQ("Named while capturing", form->Manager().URLList().Items(10)->Description);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+}
+
 TEST_F(MainWindowTest, FindDialogFindsByRegularExpressionAndFiltersWithFindAll) {
     Start();
     WhenWindowAppears("Find bookmark", [](HWND dialog) {
