@@ -1,0 +1,32 @@
+#pragma once
+// Failures of the archive component. Its messages are shown as they are, untranslated.
+#include <initializer_list>
+#include <string>
+
+#include "install/framework/exceptions.h"
+
+namespace install {
+
+class EAmblCompress : public EAmbrelAbnormal {
+public:
+    explicit EAmblCompress(const std::string& format, std::initializer_list<FormatArg> args = {})
+        : EAmbrelAbnormal(FormatText(format, args)) {}
+};
+
+class EacDiskFull : public EAmblCompress {
+public:
+    EacDiskFull() : EAmblCompress("The disk is full") {}
+};
+
+class EacAborted : public EAmblCompress {
+public:
+    EacAborted() : EAmblCompress("Operation aborted by user") {}
+};
+
+// A zlib call that returned a negative code.
+class EZlibError : public EAmbrelAbnormal {
+public:
+    EZlibError() : EAmbrelAbnormal("error") {}
+};
+
+}  // namespace install
