@@ -413,7 +413,7 @@ TEST(ArchiveAbort, ACancelStopsQuietlyAndRaisesOnAborted) {
     int aborted = 0, steps = 0;
     archive.OnAborted = [&](TAmblCompress&) { ++aborted; };
     archive.ProcessMessages = [&] {
-        if (++steps == 3) archive.Abort = true;  // the user clicks Cancel
+        if (++steps == 1) archive.Abort = true;  // the user clicks Cancel while the first file runs
     };
     archive.SetFilesToProcess({f.Src("readme.txt"), f.Src("data.bin")});
     archive.Extract();
