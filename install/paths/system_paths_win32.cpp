@@ -1,9 +1,8 @@
 // The machine's answers from Windows: its registry and its folders.
 #include <windows.h>
 
-#include <vector>
-
 #include "install/paths/system_paths.h"
+#include "platform/registry.h"
 
 namespace install {
 
@@ -21,42 +20,18 @@ HKEY RootKey(int root) {
     }
 }
 
-class RegistryKey {
-public:
-    RegistryKey(HKEY root, const std::string& path) {
-        // Key paths are written from the root ("\SOFTWARE\..."): the API wants them relative.
-        const std::size_t skip = path.find_first_not_of('\\');
-        const std::string relative = skip == std::string::npos ? std::string() : path.substr(skip);
-        if (::RegOpenKeyExA(root, relative.c_str(), 0, KEY_READ, &key_) != ERROR_SUCCESS) key_ = nullptr;
-    }
-    ~RegistryKey() {
-        if (key_) ::RegCloseKey(key_);
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    [[nodiscard]] HKEY get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
-
 class WindowsSystemPaths final : public SystemPaths {
 public:
     bool ReadRegistryString(int root, const std::string& key, const std::string& name,
                             std::string& value) override {
         const HKEY rootKey = RootKey(root);
         if (!rootKey) return false;
-        const RegistryKey opened(rootKey, key);
-        if (!opened.get()) return false;
-        DWORD type = 0, size = 0;
-        if (::RegQueryValueExA(opened.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-            (type != REG_SZ && type != REG_EXPAND_SZ))
-            return false;
-        std::vector<char> buffer(size + 1, '\0');
-        if (::RegQueryValueExA(opened.get(), name.c_str(), nullptr, &type,
-                               reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
-            return false;
-        value.assign(buffer.data());  // up to the terminating zero
+        // Key paths are written from the root ("\SOFTWARE\..."): the API wants them relative.
+        const std::size_t skip = key.find_first_not_of('\\');
+        const auto opened = platform::RegistryKey::Open(rootKey, skip == std::string::npos ? std::string() : key.substr(skip));
+        const auto stored = opened.ReadString(name);
+        if (!stored) return false;
+        value = stored->substr(0, stored->find('\0'));
         return true;
     }
 
