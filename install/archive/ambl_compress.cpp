@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "install/archive/archive_errors.h"
+#include "install/archive/archive_messages.h"
 #include "install/archive/volume_names.h"
 #include "install/framework/strings.h"
 
@@ -22,10 +23,6 @@ constexpr std::size_t kInflateOutput = 65536;
 constexpr std::size_t kChunk = 8192;
 constexpr int kOpenVolumeAttempts = 4;
 constexpr int kMaxVolume = 255;  // volume numbers are one byte
-
-constexpr const char* kCorrupt =
-    "Could not read the file headers for the compressed file. The Archive file could possible "
-    "be corrupt";
 
 std::int32_t Saturate(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
@@ -116,7 +113,7 @@ void TAmblCompress::RunOperation(bool swallowSilentAbort, Body body) {
 void TAmblCompress::LoadHeaders() {
     std::unique_ptr<FileStream> archive;
     if (FileExists(compressedFile_)) archive = FileStream::OpenRead(compressedFile_);
-    if (!archive) throw EAmblCompress("Cannot open the compressed file %s", {compressedFile_});
+    if (!archive) throw EAmblCompress(archive_messages::kCannotOpenArchive, {compressedFile_});
     ReadHeadersFrom(*archive, Offset);
     headersLoaded_ = true;
 }
@@ -127,7 +124,7 @@ void TAmblCompress::ReadHeadersFrom(Stream& archive, std::int64_t at) {
     ResetUniqueIDs();
     unsigned char prefix[kArchivePrefixSize];
     if (at < 0 || !archive.Seek(at) || archive.Read(prefix, sizeof prefix) != sizeof prefix)
-        throw EAmblCompress("Could not read the file header count for the compressed file");
+        throw EAmblCompress(archive_messages::kCannotReadCount);
     const auto count = static_cast<std::int32_t>(static_cast<std::uint32_t>(prefix[0]) |
                                                  static_cast<std::uint32_t>(prefix[1]) << 8 |
                                                  static_cast<std::uint32_t>(prefix[2]) << 16 |
@@ -137,25 +134,25 @@ void TAmblCompress::ReadHeadersFrom(Stream& archive, std::int64_t at) {
         // a count the file cannot hold, or a chain that does not move forward, is corrupt.
         const std::int64_t room = archive.Size() - at - static_cast<std::int64_t>(kArchivePrefixSize);
         if (count < 0 || count > room / static_cast<std::int64_t>(kFileHeaderSize))
-            throw EAmblCompress(kCorrupt);
+            throw EAmblCompress(archive_messages::kCorrupt);
         std::int64_t position = at + static_cast<std::int64_t>(kArchivePrefixSize);
         for (std::int32_t i = 0; i < count; ++i) {
             FileHeaderBytes bytes{};
             if (!archive.Seek(position) || archive.Read(bytes.data(), bytes.size()) != bytes.size())
-                throw EAmblCompress(kCorrupt);
+                throw EAmblCompress(archive_messages::kCorrupt);
             auto header = std::make_unique<TFileHeader>();
             header->Loaded = true;
             header->Header = DecodeFileHeader(bytes);
             const std::int64_t next = at + header->Header.NextHeader;
             headers_.Add(std::move(header));
             if (i + 1 < count && next < position + static_cast<std::int64_t>(kFileHeaderSize))
-                throw EAmblCompress(kCorrupt);
+                throw EAmblCompress(archive_messages::kCorrupt);
             position = next;
         }
         headers_.Spanned = prefix[4] != 0;
     } catch (const EAmbrelAbnormal&) {
         headers_.Clear();
-        throw EAmblCompress(kCorrupt);
+        throw EAmblCompress(archive_messages::kCorrupt);
     }
     for (int i = 0; i < headers_.Count(); ++i) {
         const std::int32_t id = headers_.GetFileHeaders(i).Header.UniqueID;
@@ -168,14 +165,14 @@ void TAmblCompress::WriteHeaders(Stream& target) {
     Put32(prefix, headers_.Count());
     prefix[4] = headers_.Spanned ? 1 : 0;
     if (!target.Seek(0) || target.Write(prefix, sizeof prefix) != sizeof prefix)
-        throw EAmblCompress("Could not write the file headers for the compressed file");
+        throw EAmblCompress(archive_messages::kCannotWriteHeaders);
     if (!headers_.Spanned) return;
     for (int i = 0; i < headers_.Count(); ++i) {
         TFileHeaderRecord& header = headers_.GetFileHeaders(i).Header;
         header.NextHeader = Saturate(target.Position() + static_cast<std::int64_t>(kFileHeaderSize));
         const FileHeaderBytes bytes = EncodeFileHeader(header);
         if (target.Write(bytes.data(), bytes.size()) != bytes.size())
-            throw EAmblCompress("Could not write the file headers for the compressed file");
+            throw EAmblCompress(archive_messages::kCannotWriteHeaders);
     }
 }
 
@@ -185,9 +182,9 @@ void TAmblCompress::AddFiles(const std::vector<std::string>& lines, bool keep) {
     for (const std::string& line : lines) {
         const std::string path = BeforeSemicolon(line).substr(0, kMaxStoredName);
         const auto source = FileStream::OpenRead(path);
-        if (!source) throw EAmblCompress("Cannot open the file %s", {path});
+        if (!source) throw EAmblCompress(archive_messages::kCannotOpenFile, {path});
         const std::int64_t size = source->Size();
-        if (size > INT32_MAX) throw EAmblCompress("The file %s is too large for the archive", {path});
+        if (size > INT32_MAX) throw EAmblCompress(archive_messages::kFileTooLarge, {path});
         auto header = std::make_unique<TFileHeader>();
         header->Header.StoredName = path;
         header->Header.FileNumber = ++number;
@@ -234,7 +231,7 @@ int TAmblCompress::FileCount() {
 TlzhFileStats TAmblCompress::GetFileStats(int index, TlzhFileStats& stats) {
     if (!headersLoaded_) LoadHeaders();
     if (index < 0 || index >= headers_.Count())
-        throw EAmblCompress("Tried to access the %dth file. This file is not defined", {std::int64_t{index}});
+        throw EAmblCompress(archive_messages::kUndefinedFile, {std::int64_t{index}});
     ResetTotals(false);
     FillStats(headers_.GetFileHeaders(index).Header);
     stats = stats_;
@@ -268,7 +265,7 @@ void TAmblCompress::Compress(bool append, std::int32_t uniqueID) {
         std::unique_ptr<Stream> archive =
             appending ? std::unique_ptr<Stream>(FileStream::OpenReadWrite(compressedFile_))
                       : std::unique_ptr<Stream>(FileStream::Create(compressedFile_));
-        if (!archive) throw EAmblCompress("Cannot create the file %s", {compressedFile_});
+        if (!archive) throw EAmblCompress(archive_messages::kCannotCreateFile, {compressedFile_});
         if (appending) {
             ReadHeadersFrom(*archive, 0);
             AddFiles(filesToProcess_, true);
@@ -286,7 +283,7 @@ void TAmblCompress::Compress(bool append, std::int32_t uniqueID) {
         try {
             WriteHeaders(*archive);
             if (!archive->Seek(completeEnd))
-                throw EAmblCompress("Could not write the file headers for the compressed file");
+                throw EAmblCompress(archive_messages::kCannotWriteHeaders);
             ResetTotals(true);
             for (int i = 0; i < headers_.Count(); ++i) {
                 TFileHeader& entry = headers_.GetFileHeaders(i);
@@ -314,7 +311,7 @@ void TAmblCompress::CompressEntry(Stream& archive, TFileHeader& entry, int index
                                   std::int32_t uniqueID) {
     TFileHeaderRecord& header = entry.Header;
     const auto source = FileStream::OpenRead(header.StoredName);
-    if (!source) throw EAmblCompress("Cannot open the file %s", {header.StoredName});
+    if (!source) throw EAmblCompress(archive_messages::kCannotOpenFile, {header.StoredName});
     FillStats(header);
     stats_.CompressedSize = 0;
     if (OnBeforeAdding) OnBeforeAdding(*this, stats_);
@@ -347,7 +344,7 @@ void TAmblCompress::CompressEntry(Stream& archive, TFileHeader& entry, int index
     stats_.Finished = false;
 
     const std::int64_t end = archive.Position();
-    if (end > INT32_MAX) throw EAmblCompress("The archive %s is too large", {compressedFile_});
+    if (end > INT32_MAX) throw EAmblCompress(archive_messages::kArchiveTooLarge, {compressedFile_});
     stats_.TotalCompressed = Saturate(static_cast<std::int64_t>(stats_.TotalCompressed) + deflater.BytesProduced());
     header.DataOffset = static_cast<std::int32_t>(dataAt);
     header.EndOffset = static_cast<std::int32_t>(end - 1);
@@ -357,9 +354,9 @@ void TAmblCompress::CompressEntry(Stream& archive, TFileHeader& entry, int index
     if (uniqueID >= 0 && uniqueID < kUniqueIDCount) uniqueIDTable_[static_cast<std::size_t>(uniqueID)] = index;
 
     const FileHeaderBytes final = EncodeFileHeader(header);
-    if (!archive.Seek(headerAt)) throw EAmblCompress("Could not write the file headers for the compressed file");
+    if (!archive.Seek(headerAt)) throw EAmblCompress(archive_messages::kCannotWriteHeaders);
     WriteAll(archive, final.data(), final.size());
-    if (!archive.Seek(end)) throw EAmblCompress("Could not write the file headers for the compressed file");
+    if (!archive.Seek(end)) throw EAmblCompress(archive_messages::kCannotWriteHeaders);
     stats_.Header = header;
     if (OnAfterAdding) OnAfterAdding(*this, stats_);
 }
@@ -367,7 +364,7 @@ void TAmblCompress::CompressEntry(Stream& archive, TFileHeader& entry, int index
 void TAmblCompress::AddStatus(const TCompressionStream& stream, std::int64_t& reported) {
     if (Abort) throw EacAborted();
     if (ProcessMessages) ProcessMessages();
-    if (operation_ != Operation::compressing) throw EAmblCompress("AddStatus has Nil DestFile");
+    if (operation_ != Operation::compressing) throw EAmblCompress(archive_messages::kNoDestFile);
     const std::int64_t step = stream.BytesConsumed() - reported;
     reported = stream.BytesConsumed();
     stats_.FileDone = Saturate(stats_.FileDone + step);
@@ -407,7 +404,7 @@ void TAmblCompress::ExtractEntry(const std::string& line) {
     for (int i = 0; i < headers_.Count() && found < 0; ++i)
         if (SameText(headers_.GetFileHeaders(i).Header.StoredName, wanted)) found = i;
     if (found < 0)
-        throw EAmblCompress("The file <%s> was not found in the archive <%s>", {line, compressedFile_});
+        throw EAmblCompress(archive_messages::kNotInArchive, {line, compressedFile_});
     const TFileHeaderRecord entry = headers_.GetFileHeaders(found).Header;
 
     FillStats(entry);
@@ -423,7 +420,7 @@ void TAmblCompress::ExtractEntry(const std::string& line) {
     if (FileExists(dest)) {
         switch (TVersionResource::IsFileNewerByInfo(entry.FileVersion, dest, Overwrite, entry.FileDate)) {
             case TReplaceDecision::rdFailed:
-                throw EAmblCompress("Error comparing file versions in TAmblCompress");
+                throw EAmblCompress(archive_messages::kCompareFailed);
             case TReplaceDecision::rdSame:
             case TReplaceDecision::rdKeep:
                 skip = true;
@@ -440,13 +437,13 @@ void TAmblCompress::ExtractEntry(const std::string& line) {
         DestName.clear();  // the next entry must not inherit this one's name
         return;
     }
-    if (!IsPlainFileName(DestName)) throw EAmblCompress("Cannot create the file %s", {dest});
+    if (!IsPlainFileName(DestName)) throw EAmblCompress(archive_messages::kCannotCreateFile, {dest});
 
     auto volume = OpenVolume(entry.FirstVolume == 0 ? 1 : entry.FirstVolume, false, compressedFile_);
     currentVolume_ = entry.FirstVolume;
     (void)ForceDirectories(ExtractFileDir(dest));
     auto out = Target(FileStream::Create(dest));
-    if (!out) throw EAmblCompress("Cannot create the file %s", {dest});
+    if (!out) throw EAmblCompress(archive_messages::kCannotCreateFile, {dest});
 
     std::int64_t written = 0;
     const bool positioned = volume->Seek(static_cast<std::int64_t>(Offset) + entry.DataOffset);
@@ -461,11 +458,10 @@ void TAmblCompress::ExtractEntry(const std::string& line) {
     volume.reset();
     if (written != entry.UncompressedSize)
         throw EAmblCompress(
-            "The decompressed file's size does not match with the actual size of the file.  The "
-            "file is %s",
+            archive_messages::kSizeMismatch,
             {entry.StoredName});
     if (!SetFileDate(dest, entry.FileDate))
-        throw EAmblCompress("Cannot set the date of the file just extracted.");
+        throw EAmblCompress(archive_messages::kCannotSetDate);
     DestName.clear();
 }
 
@@ -511,8 +507,7 @@ void TAmblCompress::InflateEntry(const TFileHeaderRecord& entry, Stream& volumeS
             StatusStep();
             if (written + static_cast<std::int64_t>(produced) > entry.UncompressedSize)
                 throw EAmblCompress(
-                    "The decompressed file's size does not match with the actual size of the "
-                    "file.  The file is %s",
+                    archive_messages::kSizeMismatch,
                     {entry.StoredName});
             WriteAll(dest, output.data(), produced);
             written += static_cast<std::int64_t>(produced);
@@ -535,7 +530,7 @@ std::unique_ptr<Stream> TAmblCompress::OpenVolume(int volume, bool readWrite, st
     for (int attempt = 0; attempt < kOpenVolumeAttempts; ++attempt) {
         if (headers_.Spanned) name = VolumeFileName(name, volume);
         if (!FileExists(name)) {
-            if (!OnNewDisk) throw EAmblCompress("Could not open the correct disk file %d", {std::int64_t{volume}});
+            if (!OnNewDisk) throw EAmblCompress(archive_messages::kNoDiskFile, {std::int64_t{volume}});
             std::string folder = StripBackslash(ExtractFilePath(name));
             OnNewDisk(*this, volume, folder);
             name = AddBackslash(folder) + ExtractFileName(name);
@@ -544,10 +539,10 @@ std::unique_ptr<Stream> TAmblCompress::OpenVolume(int volume, bool readWrite, st
         std::unique_ptr<Stream> stream =
             readWrite ? std::unique_ptr<Stream>(FileStream::OpenReadWrite(name))
                       : std::unique_ptr<Stream>(FileStream::OpenRead(name));
-        if (!stream) throw EAmblCompress("Cannot open the compressed file %s", {name});
+        if (!stream) throw EAmblCompress(archive_messages::kCannotOpenArchive, {name});
         return stream;
     }
-    throw EAmblCompress("Cannot open the compressed file %s", {name});
+    throw EAmblCompress(archive_messages::kCannotOpenArchive, {name});
 }
 
 // ---- SpanToDisks ---------------------------------------------------------------------
@@ -557,7 +552,7 @@ void TAmblCompress::SpanToDisks(const std::string& destDir, const std::string& v
     RunOperation(false, [&] {
         if (!headersLoaded_) LoadHeaders();
         if (headers_.Spanned)
-            throw EAmblCompress("The archive %s is already a set of volumes", {compressedFile_});
+            throw EAmblCompress(archive_messages::kAlreadySpanned, {compressedFile_});
         currentVolume_ = 1;
         headers_.Spanned = true;
         ResetTotals(false);
@@ -565,15 +560,15 @@ void TAmblCompress::SpanToDisks(const std::string& destDir, const std::string& v
         headersLoaded_ = false;
 
         const auto source = FileStream::OpenRead(compressedFile_);
-        if (!source) throw EAmblCompress("Cannot open the compressed file %s", {compressedFile_});
+        if (!source) throw EAmblCompress(archive_messages::kCannotOpenArchive, {compressedFile_});
         // The first volume carries the extension ".1", so that a reader finds every volume
         // of the set by its number.
         const std::string setName = ExtractFileName(volumeName);
         std::string firstVolume = AddBackslash(destDir) + VolumeFileName(setName, 1);
         if (SameText(firstVolume, compressedFile_))
-            throw EAmblCompress("Cannot create the file %s", {firstVolume});
+            throw EAmblCompress(archive_messages::kCannotCreateFile, {firstVolume});
         auto volume = Target(FileStream::Create(firstVolume));
-        if (!volume) throw EAmblCompress("Cannot create the file %s", {firstVolume});
+        if (!volume) throw EAmblCompress(archive_messages::kCannotCreateFile, {firstVolume});
         WriteHeaders(*volume);
 
         std::string folder = destDir;
@@ -582,7 +577,7 @@ void TAmblCompress::SpanToDisks(const std::string& destDir, const std::string& v
             const TFileHeaderRecord sourceEntry = header;
             FillStats(header);
             if (!source->Seek(static_cast<std::int64_t>(Offset) + header.DataOffset))
-                throw EAmblCompress("The archive %s ends before the data of %s",
+                throw EAmblCompress(archive_messages::kDataMissing,
                                     {compressedFile_, header.StoredName});
             header.DataOffset = Saturate(volume->Position());
             header.FirstVolume = static_cast<std::uint8_t>(currentVolume_);
@@ -611,26 +606,25 @@ bool TAmblCompress::CopyChunk(Stream& source, const TFileHeaderRecord& entry,
     const auto want = static_cast<std::size_t>(std::min<std::int64_t>(kChunk, end - position + 1));
     const std::size_t got = source.Read(buffer, want);
     if (got == 0)
-        throw EAmblCompress("The archive %s ends before the data of %s", {compressedFile_, entry.StoredName});
+        throw EAmblCompress(archive_messages::kDataMissing, {compressedFile_, entry.StoredName});
     if (ProcessMessages) ProcessMessages();
     const std::size_t written = volume->Write(buffer, got);
     if (written < got) {
         // The disk is full: the rest of the chunk goes to the next one.
         if (!volume->Flush()) throw EacDiskFull();
         volume.reset();
-        if (currentVolume_ >= kMaxVolume) throw EAmblCompress("There is too little space on this disk to operate");
+        if (currentVolume_ >= kMaxVolume) throw EAmblCompress(archive_messages::kTooLittleSpace);
         ++currentVolume_;
         if (!OnNewDisk)
             throw EAmblCompress(
-                "There was no event handler for the OnNewDisk event, therefore no new disk could "
-                "be inserted");
+                archive_messages::kNoNewDiskHandler);
         OnNewDisk(*this, currentVolume_, destDir);
         const std::string name = AddBackslash(destDir) + VolumeFileName(volumeName, currentVolume_);
         volume = Target(FileStream::Create(name));
-        if (!volume) throw EAmblCompress("Cannot create the file %s", {name});
+        if (!volume) throw EAmblCompress(archive_messages::kCannotCreateFile, {name});
         const std::size_t rest = got - written;
         if (volume->Write(buffer + written, rest) != rest)
-            throw EAmblCompress("There is too little space on this disk to operate");
+            throw EAmblCompress(archive_messages::kTooLittleSpace);
     }
     stats_.FileDone = Saturate(stats_.FileDone + static_cast<std::int64_t>(got));
     stats_.TotalDone = Saturate(stats_.TotalDone + static_cast<std::int64_t>(got));
@@ -653,7 +647,7 @@ void TAmblCompress::CopyFile(const std::string& source, const std::string& desti
     if (FileExists(dest)) {
         switch (TVersionResource::IsFileNewerByName(source, dest, Overwrite)) {
             case TReplaceDecision::rdFailed:
-                throw EAmblCompress("Error comparing file versions in TAmblCompress");
+                throw EAmblCompress(archive_messages::kCompareFailed);
             case TReplaceDecision::rdSame:
             case TReplaceDecision::rdKeep:
                 skip = true;
@@ -671,9 +665,9 @@ void TAmblCompress::CopyFile(const std::string& source, const std::string& desti
 
     const std::optional<double> time = FileDateOf(source);
     const auto in = FileStream::OpenRead(source);
-    if (!in) throw EAmblCompress("Cannot open the file %s", {source});
+    if (!in) throw EAmblCompress(archive_messages::kCannotOpenFile, {source});
     auto out = Target(FileStream::Create(dest));
-    if (!out) throw EAmblCompress("Cannot create the file %s", {dest});
+    if (!out) throw EAmblCompress(archive_messages::kCannotCreateFile, {dest});
     const std::int64_t size = in->Size();
     stats_ = TlzhFileStats{};
     stats_.FileName = source;

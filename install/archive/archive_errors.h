@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "install/archive/archive_messages.h"
 #include "install/framework/exceptions.h"
 
 namespace install {
@@ -15,18 +16,18 @@ public:
 
 class EacDiskFull : public EAmblCompress {
 public:
-    EacDiskFull() : EAmblCompress("The disk is full") {}
+    EacDiskFull() : EAmblCompress(archive_messages::kDiskFull) {}
 };
 
 class EacAborted : public EAmblCompress {
 public:
-    EacAborted() : EAmblCompress("Operation aborted by user") {}
+    EacAborted() : EAmblCompress(archive_messages::kAborted) {}
 };
 
 // A zlib call that returned a negative code.
 class EZlibError : public EAmbrelAbnormal {
 public:
-    EZlibError() : EAmbrelAbnormal("error") {}
+    EZlibError() : EAmbrelAbnormal(archive_messages::kZlibError) {}
 };
 
 }  // namespace install

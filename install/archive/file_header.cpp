@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "install/archive/archive_errors.h"
+#include "install/archive/archive_messages.h"
 #include "install/framework/strings.h"
 
 namespace install {
@@ -73,7 +74,7 @@ bool TFileHeader::IsValid() const { return !Trim(Header.StoredName).empty(); }
 
 TFileHeader& TFileHeaders::GetFileHeaders(int index) {
     if (index < 0 || index >= Count())
-        throw EAmblCompress("%d is an invalid TFileHeader index in TFileHeaders.GetFileHeaders",
+        throw EAmblCompress(archive_messages::kInvalidHeaderIndex,
                             {std::int64_t{index}});
     return *headers_[static_cast<std::size_t>(index)];
 }
@@ -83,7 +84,7 @@ const TFileHeader& TFileHeaders::GetFileHeaders(int index) const {
 }
 
 void TFileHeaders::Add(std::unique_ptr<TFileHeader> header) {
-    if (!header || !header->IsValid()) throw EAmblCompress("Tried to add an invalid file header");
+    if (!header || !header->IsValid()) throw EAmblCompress(archive_messages::kInvalidHeader);
     headers_.push_back(std::move(header));
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "install/archive/archive_errors.h"
+#include "install/archive/archive_messages.h"
 #include "install/framework/file_system.h"
 
 namespace install {
@@ -40,7 +41,7 @@ bool AppendFile(Stream& out, const std::string& path, std::int64_t& first, std::
 
 std::int32_t AsOffset(std::int64_t position, const std::string& file) {
     if (position < 0 || position > INT32_MAX)
-        throw EAmblCompress("The file %s is too large for a self-extracting file", {file});
+        throw EAmblCompress(archive_messages::kSfxTooLarge, {file});
     return static_cast<std::int32_t>(position);
 }
 
@@ -77,8 +78,7 @@ TSelfExtractTrailer ReadSelfExtractTrailer(const std::string& setupFile) {
     const auto file = FileStream::OpenRead(setupFile);
     if (!file || !ReadTrailer(*file, trailer))
         throw IEInstall(
-            "Could not read the extraction info from the archive file %s when trying to find "
-            "the correct offset into the self extracting file",
+            "Could not read the extraction info from the archive file %s when trying to find the correct offset into the self extracting file",
             {setupFile});
     return trailer;
 }
@@ -87,27 +87,27 @@ TSelfExtractTrailer MakeSelfExtracting(const std::string& output, const std::str
                                        const std::string& setupArchive,
                                        const std::string& filesArchive) {
     const auto out = FileStream::Create(output);
-    if (!out) throw EAmblCompress("Cannot create the file %s", {output});
+    if (!out) throw EAmblCompress(archive_messages::kCannotCreateFile, {output});
     std::int64_t first = 0, last = 0;
     if (!AppendFile(*out, loader, first, last))
-        throw EAmblCompress("Cannot open the file %s", {loader});
+        throw EAmblCompress(archive_messages::kCannotOpenFile, {loader});
     TSelfExtractTrailer trailer;
     if (!AppendFile(*out, setupArchive, first, last))
-        throw EAmblCompress("Cannot create the self-extracting exe because %s could not be loaded onto %s",
+        throw EAmblCompress(archive_messages::kSfxAppendFailed,
                             {setupArchive, output});
     trailer.InfoStart = AsOffset(first, output);
     trailer.InfoEnd = AsOffset(last, output);
     if (!filesArchive.empty() && FileExists(filesArchive)) {
         if (!AppendFile(*out, filesArchive, first, last))
             throw EAmblCompress(
-                "Cannot create the self-extracting exe because %s could not be loaded onto %s",
+                archive_messages::kSfxAppendFailed,
                 {filesArchive, output});
         trailer.ArchiveStart = AsOffset(first, output);
         trailer.ArchiveEnd = AsOffset(last, output);
     }
     const auto bytes = EncodeTrailer(trailer);
     if (out->Write(bytes.data(), bytes.size()) != bytes.size() || !out->Flush())
-        throw EAmblCompress("Cannot create the self-extracting exe because %s could not be loaded onto %s",
+        throw EAmblCompress(archive_messages::kSfxAppendFailed,
                             {setupArchive, output});
     return trailer;
 }

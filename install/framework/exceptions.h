@@ -46,7 +46,7 @@ INSTALL_DECLARE_EXCEPTION(ETranslator, IException)
 // Raised by every confirmed Cancel: ends the installation run.
 class EAIUserAbort : public IException {
 public:
-    EAIUserAbort() : IException("Operation aborted by user") {}
+    EAIUserAbort() : IException("Installation cancelled by the user") {}
 };
 
 }  // namespace install

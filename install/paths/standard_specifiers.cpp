@@ -10,10 +10,14 @@ namespace {
 
 std::string NameOf(const PathRequester* object) { return object ? object->ComponentName() : std::string(); }
 
-void RequireInstallObject(PathRequester* object, const std::string& builtInName) {
-    if (!object || !object->IsInstallObject())
+void RequireClass(bool isOfClass, PathRequester* object, const char* className, const std::string& builtInName) {
+    if (!object || !isOfClass)
         throw IEPathSpecifier("%s must be a %s to use the %s path specifier",
-                              {NameOf(object), std::string("TInstallObject"), builtInName});
+                              {NameOf(object), std::string(className), builtInName});
+}
+
+void RequireInstallObject(PathRequester* object, const std::string& builtInName) {
+    RequireClass(object && object->IsInstallObject(), object, "TInstallObject", builtInName);
 }
 
 InstallRun& RequireInstall(PathRequester* object) {
@@ -169,9 +173,7 @@ std::string TpsMainArchiveFile::ExpandPath(PathRequester* object) {
 
 TpsObjectLink::TpsObjectLink(TComponent* owner) : TStandardPathSpecifier(owner, "psObjectLink") {}
 void TpsObjectLink::CheckObject(PathRequester* object) {
-    if (!object || !object->IsShortcut())
-        throw IEPathSpecifier("%s must be a %s to use the %s path specifier",
-                              {NameOf(object), std::string("TCustomInstallShellLink"), BuiltInName()});
+    RequireClass(object && object->IsShortcut(), object, "TCustomInstallShellLink", BuiltInName());
     if (!object->ObjectLink())
         throw IEPathSpecifier("Cannot use ddObjectLink for %s unless you assign a value to ObjectLink",
                               {NameOf(object)});

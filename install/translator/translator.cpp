@@ -12,6 +12,10 @@ namespace {
 
 TTranslator* gMainTranslator = nullptr;
 
+constexpr const char* kBadLine = "The %d'th string (%s) does not have the proper format of GLID;Text";
+constexpr const char* kBadGLID = "The %d'th string (%s) does not have the proper format of GLID;Text or .GLID;";
+constexpr const char* kUnrecognized = "Unrecognized language";
+
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
@@ -22,13 +26,10 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 int ParseGLID(const std::string& field, int lineIndex, const std::string& line) {
     const std::string trimmed = Trim(field);
     if (trimmed.empty())
-        throw ETranslator("The %d'th string (%s) does not have the proper format of GLID;Text",
-                          {std::int64_t{lineIndex}, line});
+        throw ETranslator(kBadLine, {std::int64_t{lineIndex}, line});
     int glid = 0;
     if (!TryParseInt(trimmed, glid))
-        throw ETranslator(
-            "The %d'th string (%s) does not have the proper format of GLID;Text or .GLID;",
-            {std::int64_t{lineIndex}, line});
+        throw ETranslator(kBadGLID, {std::int64_t{lineIndex}, line});
     return glid;
 }
 
@@ -140,8 +141,7 @@ void TLanguage::Parse() {
         const std::string text =
             semicolon == std::string::npos ? std::string() : Trim(BeforeSemicolon(line.substr(semicolon + 1)));
         if (text.empty())
-            throw ETranslator("The %d'th string (%s) does not have the proper format of GLID;Text",
-                              {std::int64_t{index}, line});
+            throw ETranslator(kBadLine, {std::int64_t{index}, line});
         strings.emplace_back(this, glid, index, text);
     }
     parsedStrings_ = std::move(strings);
@@ -180,7 +180,7 @@ TTranslator* TTranslator::Main() { return gMainTranslator; }
 TLanguage& TTranslator::Language(TAmblLanguage ident) {
     for (TLanguage* language : order_)
         if (language->LanguageIdent() == ident) return *language;
-    throw ETranslator("Unrecognized language");
+    throw ETranslator(kUnrecognized);
 }
 
 void TTranslator::SetTranslateIntoLanguage(TAmblLanguage language) {
@@ -208,7 +208,7 @@ std::string TTranslator::DisplayNameOf(TAmblLanguage ident) {
         return DisplayNameOf(resolved);
     }
     const LanguageData* data = FindLanguageData(ident);
-    if (!data) throw ETranslator("Unrecognized language");
+    if (!data) throw ETranslator(kUnrecognized);
     return data->displayName;
 }
 
@@ -293,7 +293,7 @@ TAmblLanguage TTranslator::TranslateComponentInto(TAmblLanguage from, TAmblLangu
 
 void TTranslator::ApplyFontTree(const TLanguage& language, FontTarget& control) {
     const LanguageData* data = FindLanguageData(language.LanguageIdent());
-    if (!data) throw ETranslator("Unrecognized language");
+    if (!data) throw ETranslator(kUnrecognized);
     if (language.FontOverride) {
         control.SetFont(language.Font);
     } else {
@@ -314,7 +314,7 @@ void TTranslator::ApplyFontTree(const TLanguage& language, FontTarget& control) 
 void TTranslator::ApplyLanguageFont(FontTarget& control, bool keep) {
     // alUser and values outside the enumeration have no face of their own.
     if (!FindLanguageData(into_))
-        throw ETranslator("Unrecognized language");
+        throw ETranslator(kUnrecognized);
     TLanguage* language = CurrentLanguage();
     if (!language) return;
     if (language->Strings().Count() == 0 && !keep) language = &lgEnglish();
