@@ -5,7 +5,10 @@
 #include <zlib.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "benchmarks/bench_support.h"
@@ -18,6 +21,16 @@ using install::TAmblCompress;
 using install::bench_data::ScratchDir;
 
 constexpr int kEntries = 8;
+
+// The best time of each of two runs, taken in turns so that both see the same machine.
+std::pair<double, double> BestOfEach(int rounds, const std::function<void()>& ours, const std::function<void()>& plain) {
+    double bestOurs = 1e300, bestPlain = 1e300;
+    for (int i = 0; i < rounds; ++i) {
+        bestOurs = std::min(bestOurs, bench::BestSeconds(1, ours));
+        bestPlain = std::min(bestPlain, bench::BestSeconds(1, plain));
+    }
+    return {bestOurs, bestPlain};
+}
 
 void DeflateFile(const std::string& source, const std::string& dest) {
     std::FILE* in = std::fopen(source.c_str(), "rb");
@@ -80,36 +93,41 @@ int main() {
     std::filesystem::create_directories(dir / "plain");
 
     // Compressing at the best level.
-    const double ours = bench::BestSeconds(2, [&] {
-        TAmblCompress archive;
-        archive.SetCompressedFile(dir / "files.1");
-        archive.CompressionLevel = install::TCompressionLevel::colMax;
-        archive.SetFilesToProcess(sources);
-        archive.Compress(false, 0);
-    });
-    const double zlibCompress = bench::BestSeconds(2, [&] {
-        for (int i = 0; i < kEntries; ++i) DeflateFile(sources[static_cast<std::size_t>(i)], dir / ("plain/z" + std::to_string(i)));
-    });
-    bench::ReportFigure("archive_compress_vs_zlib", ours / zlibCompress);
+    const auto [compress, zlibCompress] = BestOfEach(
+        3,
+        [&] {
+            TAmblCompress archive;
+            archive.SetCompressedFile(dir / "files.1");
+            archive.CompressionLevel = install::TCompressionLevel::colMax;
+            archive.SetFilesToProcess(sources);
+            archive.Compress(false, 0);
+        },
+        [&] {
+            for (int i = 0; i < kEntries; ++i)
+                DeflateFile(sources[static_cast<std::size_t>(i)], dir / ("plain/z" + std::to_string(i)));
+        });
+    bench::ReportFigure("archive_compress_vs_zlib", compress / zlibCompress);
 
     // Extracting every entry.
     TAmblCompress reader;
     reader.SetCompressedFile(dir / "files.1");
     const int count = reader.FileCount();
-    const double extract = bench::BestSeconds(5, [&] {
-        TAmblCompress archive;
-        archive.SetCompressedFile(dir / "files.1");
-        archive.ExtractDirectory = dir / "out";
-        archive.SetFilesToProcess(sources);
-        archive.Extract();
-    });
-    const double zlibExtract = bench::BestSeconds(5, [&] {
-        std::FILE* archive = std::fopen((dir / "files.1").c_str(), "rb");
-        for (int i = 0; i < count; ++i) {
-            const install::TFileHeaderRecord& h = reader.Headers().GetFileHeaders(i).Header;
-            InflateRange(archive, h.DataOffset, h.CompressedSize, dir / ("plain/x" + std::to_string(i)));
-        }
-        std::fclose(archive);
-    });
+    const auto [extract, zlibExtract] = BestOfEach(
+        5,
+        [&] {
+            TAmblCompress archive;
+            archive.SetCompressedFile(dir / "files.1");
+            archive.ExtractDirectory = dir / "out";
+            archive.SetFilesToProcess(sources);
+            archive.Extract();
+        },
+        [&] {
+            std::FILE* archive = std::fopen((dir / "files.1").c_str(), "rb");
+            for (int i = 0; i < count; ++i) {
+                const install::TFileHeaderRecord& h = reader.Headers().GetFileHeaders(i).Header;
+                InflateRange(archive, h.DataOffset, h.CompressedSize, dir / ("plain/x" + std::to_string(i)));
+            }
+            std::fclose(archive);
+        });
     bench::ReportFigure("archive_extract_vs_zlib", extract / zlibExtract);
 }
