@@ -495,6 +495,11 @@ TEST(ArchiveCopyFile, CopiesUnderTheOverwriteRule) {
     EXPECT_EQ(percents.back(), 100);
     EXPECT_EQ(archive.DestName, "copy.bin");
     EXPECT_EQ(archive.ExtractDirectory, dir / "target");
+
+    // A skip asked for by an earlier extraction does not carry over to a copy.
+    archive.SkipFile = true;
+    archive.CopyFile(dir / "source.bin", dir / "target\\second.bin");
+    EXPECT_EQ(testing::ReadBytes(dir / "target\\second.bin"), content);
 }
 
 // ---- damaged archives ---------------------------------------------------------------------
