@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "tecladix/app/access_dialog.h"
 #include "tecladix/app/new_student_dialog.h"
 #include "tecladix/app/resource.h"
 #include "tecladix/app/result_windows.h"
@@ -27,7 +28,7 @@ std::string ProgramFolder() {
 
 }  // namespace
 
-MainWindow::MainWindow(Tutor& tutor, bool endsProgram) : Dialog(IDD_MAIN), tutor_(tutor), endsProgram_(endsProgram) {}
+MainWindow::MainWindow(Tutor& tutor, bool endsProgram) : Dialog(IDD_MAIN), tutor_(tutor), endsProgram_(endsProgram), adminPassword_(tutor) {}
 
 bool MainWindow::OnInitDialog() {
     ::SetWindowTextA(handle(), std::string(texts::kProductTitle + " - " + texts::kPublisher).c_str());
@@ -92,6 +93,7 @@ void MainWindow::RunCommand(int id) {
         SignInDialog(tutor_, 1 + (id - IDM_CONTINUE1) / 2, SignInDialog::Kind::Continue).ShowModal(handle());
         break;
     case IDM_NEW_STUDENT: NewStudentDialog(tutor_).ShowModal(handle()); break;
+    case IDM_ADVANCED: AccessDialog(tutor_, adminPassword_).ShowModal(handle()); break;
     case IDM_EXIT:
         if (tutor_.boxes.Confirm(texts::kCloseProgramQuestion, texts::kCloseProgram)) ::DestroyWindow(handle());
         break;

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "tecladix/app/admin_password_window.h"
 #include "tecladix/app/tutor.h"
 #include "ui/dialog.h"
 #include "ui/handles.h"
@@ -34,6 +35,7 @@ private:
 
     Tutor& tutor_;
     bool endsProgram_;
+    AdminPasswordWindow adminPassword_;  // lives for the whole run
     std::string demoPath_;
     std::vector<std::pair<HWND, POINT>> designPositions_;
     ui::StatusBar status_;

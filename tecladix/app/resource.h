@@ -96,3 +96,5 @@
 #define IDC_LIMIT_BAR 723
 #define IDC_LOG 724
 #define IDC_CHANGE 725
+#define IDC_LIMIT_LABEL 726
+#define IDC_EDITOR_NOTE 727

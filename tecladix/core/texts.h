@@ -63,6 +63,13 @@ inline constexpr AnsiText kRestrictedCaption = "Acesso Restrito";
 inline constexpr AnsiText kRestrictedQuestion =
     "Você deseja mesmo acessar esta tela? Lembre-se de que seu nome ficará gravado no relatório de acesso.";
 inline constexpr AnsiText kOptionsCaption = "Opções avançadas - Usuário: ";
+// The pages of the options window, in order.
+inline constexpr AnsiText kPageLimits = "Tempo e Erros permitidos";
+inline constexpr AnsiText kPageDelete = "Excluir Usuários";
+inline constexpr AnsiText kPageModule1 = "Exercícios Módulo 1";
+inline constexpr AnsiText kPageModule2 = "Exercícios Módulo 2";
+inline constexpr AnsiText kPageModule3 = "Exercícios Módulo 3";
+inline constexpr AnsiText kPageLog = "Relatório de Alterações";
 inline constexpr AnsiText kSaveCaption = "Salvar";
 inline constexpr AnsiText kSaveQuestion = "Deseja salvar as alterações?";
 inline constexpr AnsiText kDeleteCaption = "Excluir";

@@ -15,6 +15,82 @@ TEST(ExerciseEditor, DropsEveryEmptyLine) {
     EXPECT_EQ(5u, NonEmptyLines("1\r\n2\r\n\r\n3\r\n4\r\n5").size());
 }
 
+TEST(ExerciseEditor, FragmentsKeepAtMostFiveLinesAfterTheEmptyOnesGo) {
+    const std::string six = "1\r\n2\r\n3\r\n4\r\n5\r\n6";
+    const std::string sixWithOneEmpty = "1\r\n2\r\n\r\n3\r\n4\r\n5\r\n";
+    EXPECT_FALSE(ExerciseTextToSave(2, six));
+    EXPECT_FALSE(ExerciseTextToSave(3, six));
+    EXPECT_EQ((Lines{"1", "2", "3", "4", "5"}), ExerciseTextToSave(2, sixWithOneEmpty));
+    EXPECT_EQ(6u, ExerciseTextToSave(1, six)->size());  // module 1 has no line count
+}
+
+TEST(ExerciseEditor, ChooserTakesNumbersInRangeAndKeepsTheFileOtherwise) {
+    struct Case {
+        int module;
+        const char* typed;
+        std::optional<int> chosen;
+    };
+    const Case cases[] = {
+        {2, "7", 7}, {2, "20", 20}, {2, " 1 ", 1}, {2, "21", 4}, {2, "25", 4}, {2, "0", 4}, {2, "-3", 4},
+        {3, "10", 10}, {3, "11", 4}, {2, "", std::nullopt}, {2, "sete", std::nullopt}, {3, "7a", std::nullopt},
+        {2, "99999999999", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.chosen, ChooseExercise(c.module, c.typed, 4)) << c.typed;
+    EXPECT_EQ("Exercicios1.txt", ExerciseTextFile(1, 7));
+    EXPECT_EQ("Modulo2.10.txt", ExerciseTextFile(2, 10));
+    EXPECT_EQ("Modulo3.9.txt", ExerciseTextFile(3, 9));
+}
+
+TEST(OptionsFiles, FirstFailureLeavesTheRestUnread) {
+    testing::TempFolder folder;
+    folder.Write("Usuarios.txt", "Ana\r\nRui\r\n");
+    folder.Write("Modulo2.1.txt", "um\r\n");
+    folder.Write("Modulo3.1.txt", "Fulano\r\n");
+    folder.Write("Alteracoes.txt", "ADMIN - ontem\r\n");
+    OptionsFiles read;
+    read.module1 = {"left over"};
+    const auto result = LoadOptionsFiles(DataFolder(folder.path()), read);
+    EXPECT_EQ(FileStatus::CannotOpen, result.status);
+    EXPECT_NE(std::string::npos, result.path.find("Exercicios1.txt"));
+    EXPECT_EQ((Lines{"Ana", "Rui"}), read.students);
+    EXPECT_TRUE(read.module1.empty());
+    EXPECT_TRUE(read.module2.empty());
+    EXPECT_TRUE(read.log.empty());
+
+    folder.Write("Exercicios1.txt", "Uma frase.\r\n");
+    ASSERT_TRUE(LoadOptionsFiles(DataFolder(folder.path()), read).ok());
+    EXPECT_EQ((Lines{"um"}), read.module2);
+    EXPECT_EQ((Lines{"Fulano"}), read.module3);
+    EXPECT_EQ((Lines{"ADMIN - ontem"}), read.log);
+}
+
+TEST(Limits, SixFieldsBecomeTheFirstSixLines) {
+    testing::TempFolder folder;
+    const std::array<std::string, kLimitLines> fields = {"20", "8", "4", "3", "12", "9"};
+    Lines shortList = {"15", "15"};  // Tempo.txt was short at start-up
+    ASSERT_TRUE(SaveLimits(DataFolder(folder.path()), fields, shortList).ok());
+    EXPECT_EQ("20\r\n8\r\n4\r\n3\r\n12\r\n9\r\n", folder.Read("Tempo.txt"));
+    EXPECT_EQ(6u, shortList.size());
+
+    Lines longer = {"1", "2", "3", "4", "5", "6", "nota"};
+    ASSERT_TRUE(SaveLimits(DataFolder(folder.path()), fields, longer).ok());
+    EXPECT_EQ("20\r\n8\r\n4\r\n3\r\n12\r\n9\r\nnota\r\n", folder.Read("Tempo.txt"));
+    EXPECT_FALSE(SaveLimits(DataFolder(folder.File("missing")), fields, longer).ok());
+}
+
+TEST(Credentials, BothFieldsAreNeededThenSenhaRewIsRewritten) {
+    EXPECT_EQ(texts::kAdminNeedsName.str(), NewCredentialsProblem("", "")->message);
+    EXPECT_TRUE(NewCredentialsProblem("", "X")->inName);
+    EXPECT_EQ(texts::kAdminNeedsPassword.str(), NewCredentialsProblem("ADMIN", "")->message);
+    EXPECT_FALSE(NewCredentialsProblem("ADMIN", "")->inName);
+    EXPECT_FALSE(NewCredentialsProblem("ADMIN", "NOVA"));
+
+    testing::TempFolder folder;
+    folder.Write("Senha.rew", "ADMIN\r\nTECLADIX\r\n");
+    ASSERT_TRUE(SaveCredentials(DataFolder(folder.path()), "PROFESSORA", "NOVA").ok());
+    EXPECT_EQ("PROFESSORA\r\nNOVA\r\n", folder.Read("Senha.rew"));
+}
+
 TEST(AccessLog, EveryOpeningAddsOneLine) {
     testing::TempFolder folder;
     const LocalDateTime when{2001, 3, 9, 5, 14, 5, 9};
