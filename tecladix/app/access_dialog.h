@@ -1,5 +1,5 @@
 #pragma once
-// "Acesso às opções do programa": the administrator signs in with the two lines of
+// The access dialog of the advanced options: the administrator signs in with the two lines of
 // Senha.rew and, after a last warning, reaches the options window.
 #include "tecladix/app/admin_password_window.h"
 #include "tecladix/app/tutor.h"

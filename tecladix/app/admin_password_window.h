@@ -1,5 +1,5 @@
 #pragma once
-// "Alterar Senha do Usuário": new administrator credentials for Senha.rew. One window serves
+// The administrator password window: new administrator credentials for Senha.rew. One window serves
 // the whole run, so its fields show what was typed the last time it was open.
 #include <string>
 

@@ -79,9 +79,7 @@ void MainWindow::ShowHint(int commandId) {
 }
 
 void MainWindow::StartDemonstration() {
-    const auto started = reinterpret_cast<INT_PTR>(
-        ::ShellExecuteA(handle(), "open", demoPath_.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (started <= 32) tutor_.Say(texts::kDemoFailed);
+    if (!OpenAddress(handle(), demoPath_)) tutor_.Say(texts::kDemoFailed);
 }
 
 void MainWindow::RunCommand(int id) {
@@ -106,7 +104,7 @@ void MainWindow::RunCommand(int id) {
 
 bool MainWindow::OnCommand(int id, int code, HWND control) {
     if ((id == IDC_EMAIL || id == IDC_WEB) && code == STN_CLICKED) {
-        OpenAddress(handle(), (id == IDC_EMAIL ? "mailto:" : "") + ItemText(id));
+        (void)OpenAddress(handle(), (id == IDC_EMAIL ? "mailto:" : "") + ItemText(id));
         return true;
     }
     if (id == IDOK || (control && code != BN_CLICKED)) return true;  // Enter does nothing here

@@ -1,5 +1,5 @@
 #pragma once
-// "Cadastrar Novo Usuário": a student signs up with a name and a password.
+// The new-student window: a student signs up with a name and a password.
 #include "tecladix/app/tutor.h"
 #include "ui/dialog.h"
 

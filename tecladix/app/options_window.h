@@ -1,5 +1,5 @@
 #pragma once
-// "Opções avançadas": six pages in a tab control for the administrator: the limits of
+// The advanced options window: six pages in a tab control for the administrator: the limits of
 // Tempo.txt, deleting students, the three exercise editors and the access log. Every
 // opening adds a line to the access log.
 #include <array>

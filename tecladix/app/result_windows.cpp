@@ -63,14 +63,16 @@ bool AboutWindow::OnInitDialog() {
 
 bool AboutWindow::OnCommand(int id, int code, HWND) {
     if (id == IDC_WEB && code == STN_CLICKED) {
-        OpenAddress(handle(), ItemText(IDC_WEB));
+        (void)OpenAddress(handle(), ItemText(IDC_WEB));
         return true;
     }
     return false;
 }
 
-void OpenAddress(HWND owner, const std::string& address) {
-    ::ShellExecuteA(owner, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+bool OpenAddress(HWND owner, const std::string& address) {
+    const auto started = reinterpret_cast<INT_PTR>(
+        ::ShellExecuteA(owner, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return started > 32;
 }
 
 }  // namespace tecladix

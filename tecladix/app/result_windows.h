@@ -51,7 +51,8 @@ private:
     ui::GdiObject titleFont_;
 };
 
-// Opens a web or mail address with the system's program for it.
-void OpenAddress(HWND owner, const std::string& address);
+// Opens a file, a web or a mail address with the system's program for it (as a
+// double click does, without waiting); false when nothing could be started.
+[[nodiscard]] bool OpenAddress(HWND owner, const std::string& address);
 
 }  // namespace tecladix

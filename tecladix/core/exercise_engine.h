@@ -94,10 +94,10 @@ public:
     AdvanceOutcome Advance(FileResult& loaded);
     // Approved and answered No: the next advance presents the same exercise again.
     void Decline();
-    // "&Refazer".
+    // The redo button: counters back to zero, ready to type the same exercise again.
     void Redo();
 
-    // What "Gravar no HD" and "Gravar no Disquete" store.
+    // What saving to the hard disk or to the floppy stores.
     [[nodiscard]] int SavedPosition() const;
 
     [[nodiscard]] const ModuleRules& rules() const { return rules_; }

@@ -2,11 +2,12 @@
 // Every message, caption and title that the tutor's code shows, in one place. The window
 // layouts keep their own labels in the resource scripts.
 #include "tecladix/core/ansi_text.h"
+#include "tecladix/core/labels.h"
 
 namespace tecladix::texts {
 
 // The program.
-inline constexpr AnsiText kProductTitle = "Tecladix 2.0";
+inline constexpr AnsiText kProductTitle = PRODUCT_TITLE;
 inline constexpr AnsiText kPublisher = "Oficina do Teclado";
 inline constexpr AnsiText kReady = "Pronto";
 inline constexpr AnsiText kHelpFile = "Tecladix.HLP";

@@ -36,7 +36,7 @@ protected:
 
     // Signs in as the shipped administrator and runs `script` in the options window.
     void InOptionsWindow(const std::function<void(OptionsWindow&)>& script) {
-        boxes_.Answer(MessageAnswer::Yes);  // "Acesso Restrito"
+        boxes_.Answer(MessageAnswer::Yes);  // the restricted-access question
         WhenWindowAppears(kAccessTitle.str(), [&](HWND access) {
             WindowDriver dialog(access);
             dialog.Type(IDC_ADMIN_NAME, "admin");

@@ -4,6 +4,7 @@
 
 #include "tecladix/app/exercise_window.h"
 #include "tecladix/app/resource.h"
+#include "tecladix/core/labels.h"
 #include "tecladix/core/texts.h"
 #include "tutor_fixture.h"
 #include "ui/testing/screenshot_path.h"
@@ -16,12 +17,12 @@ using common::MessageAnswer;
 using ui::testing::WhenWindowAppears;
 using ui::testing::WindowDriver;
 
-constexpr AnsiText kStartTitle = "Iniciar o Módulo";
-constexpr AnsiText kContinueTitle = "Continuar Exercícios";
-constexpr AnsiText kNewStudentTitle = "Cadastrar Novo Usuário";
-constexpr AnsiText kApprovedTitle = "Você foi aprovado";
-constexpr AnsiText kFailedTitle = "Você foi reprovado";
-constexpr AnsiText kEndTitle = "Fim do Módulo";
+constexpr AnsiText kStartTitle = CAPTION_START;
+constexpr AnsiText kContinueTitle = CAPTION_CONTINUE;
+constexpr AnsiText kNewStudentTitle = CAPTION_NEW_STUDENT;
+constexpr AnsiText kApprovedTitle = CAPTION_APPROVED;
+constexpr AnsiText kFailedTitle = CAPTION_FAILED;
+constexpr AnsiText kEndTitle = CAPTION_END;
 
 class ModuleFlow : public testing::TutorWindows {
 protected:
@@ -69,7 +70,7 @@ TEST_F(ModuleFlow, NewStudentSignsUpAndPassesTheFirstExercise) {
 
     std::string caption, model, captionAfter;
     int errors = -1, keystrokes = -1;
-    boxes_.Answer(MessageAnswer::Yes);  // "Você deseja seguir para o próximo exercício?"
+    boxes_.Answer(MessageAnswer::Yes);  // on to the next exercise
     WhenWindowAppears(kStartTitle.str(), [&](HWND window) {
         WindowDriver dialog(window);
         SignIn(dialog, "Joana", "errada");
