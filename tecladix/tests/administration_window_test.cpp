@@ -113,10 +113,31 @@ TEST_F(Administration, SignInChecksPasswordThenNameAndEveryOpeningIsLogged) {
     EXPECT_EQ(expectedStart.size() + 8, once[0].size());  // hh:mm:ss
     EXPECT_EQ(once[0], logShown);
 
-    // Every opening adds a line, whether anything changed or not.
+    // Every opening adds a line, whether anything changed or not; a data file that cannot
+    // be read empties the pages after it but never costs the log its old lines.
     InOptionsWindow([](OptionsWindow&) {});
-    InOptionsWindow([](OptionsWindow&) {});
+    ::DeleteFileA((folder_ / "Exercicios1.txt").string().c_str());
+    std::string logAfterFailedRead;
+    InOptionsWindow([&](OptionsWindow& options) {
+        logAfterFailedRead = ui::WindowText(::GetDlgItem(options.page(OptionsWindow::kLogPage), IDC_LOG));
+    });
     EXPECT_EQ(3u, SplitLines(Read("Alteracoes.txt")).size());
+    EXPECT_EQ(3u, SplitLines(logAfterFailedRead).size());
+
+    // Unreadable credentials are reported when the dialog opens; nobody gets in then.
+    ::DeleteFileA((folder_ / "Senha.rew").string().c_str());
+    boxes_.shown.clear();
+    WhenWindowAppears(kAccessTitle.str(), [&](HWND access) {
+        WindowDriver dialog(access);
+        dialog.Type(IDC_ADMIN_NAME, "admin");
+        dialog.Type(IDC_ADMIN_PASSWORD, "tecladix");
+        dialog.Click(IDOK);
+        dialog.Click(IDCANCEL);
+    });
+    main_->RunCommand(IDM_ADVANCED);
+    ASSERT_EQ(2u, boxes_.shown.size());
+    EXPECT_EQ(common::MessageIcon::Error, boxes_.shown[0].icon);
+    EXPECT_EQ(texts::kPasswordMismatch.str(), boxes_.shown[1].text);
 
     // Ctrl+F1 is the menu item's key.
     HACCEL keys = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS));
@@ -134,10 +155,13 @@ TEST_F(Administration, DeletingStudentsTakesTheirLinesOutOfAllFiveFiles) {
     Write("Posicao.txt", "3\r\n4\r\n5\r\n6\r\n");
     Write("Posicao2.txt", "7\r\n8\r\n9\r\n10\r\n");
     Write("Posicao3.txt", "0\r\n1\r\n2\r\n3\r\n");
-    std::string chosen, afterDelete, message;
+    tutor_.limits = {"20"};  // Tempo.txt was short at start-up
+    std::string chosen, afterDelete, message, firstLimits[2];
     bool enabledWhenChosen = false, enabledAfter = true;
     LRESULT listed = -1;
     InOptionsWindow([&](OptionsWindow& options) {
+        for (int field = 0; field < 2; ++field)
+            firstLimits[field] = WindowDriver(options.page(OptionsWindow::kLimitsPage)).Text(IDC_LIMIT_FIRST + field);
         options.ShowPage(OptionsWindow::kDeletePage);
         const HWND page = options.page(OptionsWindow::kDeletePage);
         WindowDriver deletion(page);
@@ -157,6 +181,8 @@ TEST_F(Administration, DeletingStudentsTakesTheirLinesOutOfAllFiveFiles) {
         deletion.Click(IDC_DELETE);
         listed = ::SendMessageA(deletion.Control(IDC_DELETE_LIST), LB_GETCOUNT, 0, 0);
     });
+    EXPECT_EQ("20", firstLimits[0]);
+    EXPECT_EQ("15", firstLimits[1]);  // the design value
     EXPECT_EQ("Rui", chosen);
     EXPECT_TRUE(enabledWhenChosen);
     EXPECT_EQ("", afterDelete);
