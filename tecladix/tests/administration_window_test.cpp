@@ -21,6 +21,7 @@ using ui::testing::WindowDriver;
 
 constexpr AnsiText kAccessTitle = CAPTION_ACCESS;
 constexpr AnsiText kPasswordTitle = CAPTION_ADMIN_PASSWORD;
+constexpr AnsiText kStartTitle = CAPTION_START;
 
 class Administration : public testing::TutorWindows {
 protected:
@@ -194,6 +195,18 @@ TEST_F(Administration, DeletingStudentsTakesTheirLinesOutOfAllFiveFiles) {
     EXPECT_EQ("3\r\n5\r\n", Read("Posicao.txt"));
     EXPECT_EQ("7\r\n9\r\n", Read("Posicao2.txt"));
     EXPECT_EQ("0\r\n2\r\n", Read("Posicao3.txt"));
+
+    // The start dialogs no longer list them.
+    LRESULT offered = -1, rui = -1;
+    WhenWindowAppears(kStartTitle.str(), [&](HWND start) {
+        offered = ::SendMessageA(::GetDlgItem(start, IDC_NAMES), CB_GETCOUNT, 0, 0);
+        rui = ::SendMessageA(::GetDlgItem(start, IDC_NAMES), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                             reinterpret_cast<LPARAM>("Rui"));
+        WindowDriver(start).Click(IDCANCEL);
+    });
+    main_->RunCommand(IDM_START1);
+    EXPECT_EQ(2, offered);
+    EXPECT_EQ(CB_ERR, rui);
 
     // A student whom another window already removed cannot be deleted twice.
     Write("Usuarios.txt", "Ana\r\n");
