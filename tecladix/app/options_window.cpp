@@ -33,7 +33,7 @@ void OptionsWindow::CreatePages() {
     auto logPage = std::make_unique<AccessLogPage>(read.log);
     logPage_ = logPage.get();
     pages_ = {std::make_unique<LimitsPage>(tutor_),
-              std::make_unique<DeletePage>(tutor_, read.students.empty() ? tutor_.roster.names : read.students),
+              std::make_unique<DeletePage>(tutor_, read.students),
               std::make_unique<ExerciseEditorPage>(tutor_, 1, read.module1),
               std::make_unique<ExerciseEditorPage>(tutor_, 2, read.module2),
               std::make_unique<ExerciseEditorPage>(tutor_, 3, read.module3),

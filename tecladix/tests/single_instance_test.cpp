@@ -30,6 +30,7 @@ public:
     }
 
     [[nodiscard]] bool started() const { return started_; }
+    [[nodiscard]] DWORD id() const { return info_.dwProcessId; }
     [[nodiscard]] bool Ended(DWORD milliseconds) const {
         return ::WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0;
     }
@@ -43,6 +44,17 @@ private:
     PROCESS_INFORMATION info_{};
     bool started_ = false;
 };
+
+// The visible top-level window of `process` with that title.
+HWND FindWindowOf(DWORD process, const std::string& title) {
+    for (HWND window = ::FindWindowExA(nullptr, nullptr, nullptr, title.c_str()); window;
+         window = ::FindWindowExA(nullptr, window, nullptr, title.c_str())) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (owner == process && ::IsWindowVisible(window)) return window;
+    }
+    return nullptr;
+}
 
 int CountApplicationWindows() {
     int count = 0;
@@ -60,10 +72,7 @@ TEST_F(SingleInstance, ASecondStartRestoresTheFirstCopyAndEnds) {
     ASSERT_TRUE(first.started());
     HWND main = nullptr;
     ASSERT_TRUE(ui::testing::PumpUntil(
-        [&] {
-            main = ::FindWindowA(nullptr, mainTitle.c_str());
-            return main && ::IsWindowVisible(main);
-        },
+        [&] { return (main = FindWindowOf(first.id(), mainTitle)) != nullptr; },
         std::chrono::seconds(30)));
     ::ShowWindow(main, SW_MINIMIZE);
     ASSERT_TRUE(ui::testing::PumpUntil([&] { return ::IsIconic(main) != FALSE; }));
