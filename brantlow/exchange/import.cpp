@@ -1,5 +1,6 @@
 #include "brantlow/exchange/import.h"
 
+#include <optional>
 #include <utility>
 
 #include "brantlow/core/file_names.h"
@@ -10,6 +11,7 @@
 #include "brantlow/exchange/line_reader.h"
 #include "brantlow/exchange/text_search.h"
 #include "brantlow/exchange/url_parsing.h"
+#include "brantlow/exchange/url_set.h"
 
 namespace brantlow {
 namespace {
@@ -79,10 +81,25 @@ public:
     [[nodiscard]] int Added() const { return added_; }
 
 private:
+    // The duplicate rule of AcceptImportedURL, over a set of the listed URLs: a large
+    // import must not compare every new URL with the whole list.
     void Offer(const std::string& url, const std::string& description) {
-        if (!AcceptImportedURL(url, rules_, s_.manager)) return;
-        (void)s_.manager.AddBookmark(url, description, now_);
+        if (!AcceptedByRules(url, rules_)) return;
+        const bool noDuplicates = s_.settings.Options.NoDuplicates;
+        if (noDuplicates && KnownURLs().Contains(url)) return;
+        const TURLInfo* added = s_.manager.AddBookmark(url, description, now_);
+        if (noDuplicates) known_->Insert(added->URL);
         ++added_;
+    }
+
+    URLSet& KnownURLs() {
+        if (!known_) {
+            known_.emplace();
+            const TURLInfoList& list = s_.manager.URLList();
+            known_->Reserve(static_cast<std::size_t>(list.Count()));
+            for (int i = 0; i < list.Count(); ++i) known_->Insert(list.Items(i)->URL);
+        }
+        return *known_;
     }
 
     const ImportChoices& choices_;
@@ -91,11 +108,12 @@ private:
     const RecognizerSettings& recognizer_;
     TDateTime now_ = 0;
     int added_ = 0;
+    std::optional<URLSet> known_;
 };
 
 }  // namespace
 
-bool AcceptImportedURL(std::string_view url, const ImportRules& rules, const BookmarkManager& manager) {
+bool AcceptedByRules(std::string_view url, const ImportRules& rules) {
     bool knownScheme = false;
     for (const std::string& scheme : rules.Schemes)
         if (FindNoCase(url.substr(0, scheme.size()), scheme) == 0) knownScheme = true;
@@ -112,7 +130,11 @@ bool AcceptImportedURL(std::string_view url, const ImportRules& rules, const Boo
     } else {
         accepted = parts.SchemeIndex >= 1 && parts.SchemeIndex <= 5 ? rules.Domains : true;
     }
-    return accepted && !manager.IsSkippedDuplicate(std::string(url));
+    return accepted;
+}
+
+bool AcceptImportedURL(std::string_view url, const ImportRules& rules, const BookmarkManager& manager) {
+    return AcceptedByRules(url, rules) && !manager.IsSkippedDuplicate(std::string(url));
 }
 
 HTMLAnchorReader::HTMLAnchorReader(bool resolveBase, Found found)

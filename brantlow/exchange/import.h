@@ -45,6 +45,9 @@ struct ImportRules {
     bool Domains = true;
 };
 
+// The scheme, file and folder rules alone.
+[[nodiscard]] bool AcceptedByRules(std::string_view url, const ImportRules& rules);
+// The rules, and no duplicate of a listed URL while NoDuplicates is on.
 [[nodiscard]] bool AcceptImportedURL(std::string_view url, const ImportRules& rules, const BookmarkManager& manager);
 
 // Finds the anchors of an HTML file fed to it line by line. An anchor that is not closed

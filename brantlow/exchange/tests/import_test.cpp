@@ -47,7 +47,8 @@ TEST_F(ImportTest, HTMLAnchorsAreResolvedAgainstTheBaseOnTheSameLineAndFoundAcro
               "<A HREF=\"/here.html\"><b>Here</b></A>\r\n"
               "<p>An <a href=\"http://other.org/x/\">anchor\n"
               "split</a> and <a href=\"mailto:me@h.com\">Mail</a><a href=noquote.html>skipped</a>\r"
-              "<a href=\"gopher://no.scheme/\">unchecked</a><a href=\"rel/no%20end.html\">never closed\n");
+              "<a href=\"gopher://no.scheme/\">unchecked</a><a href=\"mailto:me@h.com\">Again</a>"
+              "<a href=\"rel/no%20end.html\">never closed\n");
     choices.Files = {page};
     EXPECT_EQ(4, Import());
     EXPECT_EQ((Pairs{{"http://h.com/d1/up.html", "Up"},

@@ -3,6 +3,7 @@
 
 #include "brantlow/exchange/safe_names.h"
 #include "brantlow/exchange/url_parsing.h"
+#include "brantlow/exchange/url_set.h"
 
 namespace brantlow {
 namespace {
@@ -109,6 +110,20 @@ TEST(FileNameFromText, ReplacesCollapsesTrimsAndCuts) {
     EXPECT_EQ("abc", FileNameFromText("abcdef", 3, chars));
     EXPECT_EQ("ab_", FileNameFromText("ab cd", 3, chars));  // cut after collapsing and trimming
     EXPECT_EQ("ab", FileNameFromText("ab !!!", 3, chars));
+}
+
+TEST(URLSet, FindsEveryInsertedURLExactlyAsItGrows) {
+    std::vector<std::string> urls;
+    for (int i = 0; i < 5000; ++i) urls.push_back("http://h.com/" + std::to_string(i));
+    URLSet set;
+    for (const std::string& url : urls) {
+        EXPECT_FALSE(set.Contains(url));
+        set.Insert(url);
+        set.Insert(url);
+    }
+    for (const std::string& url : urls) EXPECT_TRUE(set.Contains(url));
+    EXPECT_FALSE(set.Contains("HTTP://h.com/1"));  // exact, as the list compares
+    EXPECT_FALSE(set.Contains("http://h.com/5000"));
 }
 
 }  // namespace
