@@ -4,6 +4,7 @@
 
 #include "brantlow/core/url_info.h"
 #include "brantlow/exchange/import.h"
+#include "brantlow/exchange/import_options.h"
 #include "brantlow/tests/fakes.h"
 
 namespace brantlow {
@@ -153,6 +154,42 @@ TEST_F(ImportTest, AnUnreadableFileEndsTheRunAndRestoresEverything) {
     EXPECT_EQ(0, rows.locks);
     EXPECT_FALSE(window.busy);
     EXPECT_EQ("panel text", panel.text);
+}
+
+TEST_F(ImportTest, ImportNowStoresTheChoicesAndTheChosenExtensionSet) {
+    ExtensionSets sets;
+    sets.SetUserDefined(settings.Import.Extensions);
+    ImportDialogState state;
+    EXPECT_FALSE(AcceptImportDialog(state, sets, settings, messages).has_value());
+    EXPECT_EQ("Please click \"Add files\" first to add one or more files to the list, or click \"Close\" to dismiss "
+              "this dialog box.",
+              Texts().back());
+
+    state.Files = {"a.htm"};
+    state.CheckedSchemes = {"http://"};
+    state.Options.Extensions = ".HTM;.Zip";
+    state.Options.Fuzzy = true;
+    state.ChosenSet = 3;
+    state.AllSchemes = true;
+    const auto accepted = AcceptImportDialog(state, sets, settings, messages);
+    ASSERT_TRUE(accepted.has_value());
+    EXPECT_EQ(".htm;.zip", sets.List(3));
+    EXPECT_EQ(".htm;.zip", settings.Import.Extensions);
+    EXPECT_EQ(3, settings.Import.FileTypes);
+    EXPECT_TRUE(settings.Import.Fuzzy && settings.Import.AllSchemes);
+    EXPECT_EQ(state.Files, accepted->Files);
+    EXPECT_EQ(".htm;.zip", accepted->Options.Extensions);
+
+    state.ChosenSet = -1;  // no set chosen: no slot changes
+    state.Options.Extensions = ".gif";
+    ASSERT_TRUE(AcceptImportDialog(state, sets, settings, messages).has_value());
+    EXPECT_EQ(-1, settings.Import.FileTypes);
+    EXPECT_EQ(".htm;.html;.exe;.zip;.txt", sets.List(0));
+    EXPECT_EQ(".gif", settings.Import.Extensions);
+    sets.Store(0, ".x");
+    sets.RestoreUserDefined();
+    EXPECT_EQ(".htm;.html;.exe;.zip;.txt", sets.List(0));
+    EXPECT_EQ(".wav;.snd;.mp3", sets.List(5));
 }
 
 TEST(HTMLAnchorReader, AnUnclosedAnchorIsCarriedWithoutRescanningIt) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "brantlow/exchange/inject.h"
+#include "brantlow/exchange/inject_command.h"
 #include "brantlow/tests/fakes.h"
 
 namespace brantlow {
@@ -193,6 +194,43 @@ TEST_F(InjectTest, ReadsTheTitleOverLines) {
         EXPECT_EQ(c.title, ReadHTMLTitle(files, page));
     }
     EXPECT_EQ("", ReadHTMLTitle(files, folder.Path("missing.htm")));
+}
+
+TEST_F(InjectTest, TheCommandChecksTheFieldsStoresTheOptionsAndRemovesTheBookmarkOnlyWhenDone) {
+    InjectRequest request;
+    request.File = folder.Path("Page.HTM");
+    EXPECT_EQ(InjectField::URL, CheckInjectRequest(request, settings, files, messages));
+    EXPECT_EQ(folder.Path("page.htm"), request.File);
+    request.URL = kURL;
+    EXPECT_EQ(InjectField::File, CheckInjectRequest(request, settings, files, messages));
+    request.File = "";
+    EXPECT_EQ(InjectField::File, CheckInjectRequest(request, settings, files, messages));
+    EXPECT_EQ((std::vector<std::string>{
+                  "The URL field is blank. Please enter an URL, or click Close to dismiss this dialog box.",
+                  "The specified file does not exist, or the file name field is blank. Please enter correct file name, "
+                  "or click Close to dismiss this dialog box.",
+                  "The specified file does not exist, or the file name field is blank. Please enter correct file name, "
+                  "or click Close to dismiss this dialog box."}),
+              Texts());
+
+    request.File = folder.Path("page.htm");
+    WriteFile(request.File, "<body>\n");
+    EXPECT_EQ(InjectField::None, CheckInjectRequest(request, settings, files, messages));
+    manager.AddBookmark(kURL, "", 1);
+    rows.Select({0});
+    settings.Options.ConfirmRemove = false;
+    request.Backup = false;
+    request.CleanBody = true;
+    files.failCreate = [](const std::string&) { return true; };
+    EXPECT_FALSE(RunInjectCommand(request, true, settings, {settings, messages, files, clock}, manager));
+    EXPECT_EQ(1, manager.URLList().Count());  // not stamped: kept
+    files.failCreate = [](const std::string&) { return false; };
+    EXPECT_TRUE(RunInjectCommand(request, true, settings, {settings, messages, files, clock}, manager));
+    EXPECT_EQ(0, manager.URLList().Count());
+    EXPECT_TRUE(settings.Inject.CleanBody);
+    EXPECT_FALSE(settings.Inject.Backup);
+    EXPECT_EQ(folder.Folder(), settings.Inject.Path);
+    EXPECT_EQ(kComment + "<BODY>\r\n" + kLink + "\r\n", ReadFile(request.File));
 }
 
 }  // namespace
