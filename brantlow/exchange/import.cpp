@@ -216,7 +216,7 @@ int ImportFromFiles(const ImportChoices& choices, const ImportServices& s) {
             settings.Schemes = choices.Schemes;
             ImportRules rules;
             for (const std::string& scheme : settings.Schemes) rules.Schemes.push_back(LowerCase(scheme));
-            rules.Extensions = SplitList(choices.Options.Extensions, ';');
+            rules.Extensions = SplitList(LowerCase(choices.Options.Extensions), ';');
             rules.AllFiles = choices.Options.AllFiles;
             rules.Domains = choices.Options.Domains;
             const RecognizerSettings recognizer = RecognizerSettings::From(settings);
