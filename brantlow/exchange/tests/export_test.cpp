@@ -79,7 +79,7 @@ TEST_F(ExportTest, AnExistingFileIsAppendedToOverwrittenOrLeftAlone) {
     choices.Format = ExportFormat::Delimited;
     choices.FileName = folder.Path("out.csv");
     WriteFile(choices.FileName, "old\r\n");
-    const std::string rows = "http://a.com/,Site A\r\nftp://b.org/f.zip,ftp://b.org/f.zip\r\n";
+    const std::string written = "http://a.com/,Site A\r\nftp://b.org/f.zip,ftp://b.org/f.zip\r\n";
 
     messages.Answer(MessageAnswer::Cancel);
     EXPECT_EQ(ExportControl::FileName, Run().Focus);
@@ -91,11 +91,11 @@ TEST_F(ExportTest, AnExistingFileIsAppendedToOverwrittenOrLeftAlone) {
 
     messages.Answer(MessageAnswer::Yes);
     EXPECT_EQ(2, Run().Written);
-    EXPECT_EQ("old\r\n" + rows, ReadFile(choices.FileName));
+    EXPECT_EQ("old\r\n" + written, ReadFile(choices.FileName));
 
     messages.Answer(MessageAnswer::No);
     EXPECT_EQ(2, Run().Written);
-    EXPECT_EQ(rows, ReadFile(choices.FileName));
+    EXPECT_EQ(written, ReadFile(choices.FileName));
     EXPECT_EQ((std::vector<std::string>{"out.csv"}), folder.Names());  // no temporary file left
 }
 
