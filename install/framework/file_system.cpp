@@ -209,6 +209,10 @@ bool SetFileDate(const std::string& path, double dayCount) {
     local.tm_isdst = -1;
     const std::time_t seconds = std::mktime(&local);
     if (seconds == static_cast<std::time_t>(-1)) return false;
+    // The file clock counts nanoseconds in 64 bits from an epoch in 2174: a date outside
+    // about 1885 to 2261 cannot be given to a file here.
+    constexpr std::time_t kEarliest = -2'700'000'000, kLatest = 9'200'000'000;
+    if (seconds < kEarliest || seconds > kLatest) return false;
     std::error_code error;
     fs::last_write_time(fs::path(HostPath(path)),
                         std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(seconds)),

@@ -185,5 +185,15 @@ TEST(FileDates, TwoSecondStepsInLocalTime) {
     EXPECT_DOUBLE_EQ(EncodeDayCount(2000, 1, 1, 0, 0, 0), 36526.0);
 }
 
+TEST(FileDates, DatesTheFileClockCannotHoldAreRefusedAndLeaveTheFileAlone) {
+    testing::TempDir dir;
+    testing::WriteText(dir / "f.txt", "x");
+    ASSERT_TRUE(SetFileDate(dir / "f.txt", EncodeDayCount(2001, 5, 6, 7, 8, 10)));
+    for (const double date : {EncodeDayCount(9999, 12, 31, 0, 0, 0), EncodeDayCount(2500, 1, 1, 0, 0, 0),
+                              EncodeDayCount(1700, 1, 1, 0, 0, 0), -657434.0})
+        EXPECT_FALSE(SetFileDate(dir / "f.txt", date)) << date;
+    EXPECT_EQ(FileDateOf(dir / "f.txt"), EncodeDayCount(2001, 5, 6, 7, 8, 10));
+}
+
 }  // namespace
 }  // namespace install
