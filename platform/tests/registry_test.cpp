@@ -1,4 +1,5 @@
 #include "platform/registry.h"
+#include "platform/shell_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -49,3 +50,10 @@ TEST_F(Registry, MissingKeysReadAsAbsentAndTreesDeleteWhole) {
 }
 
 }  // namespace
+
+TEST(ShellFolder, NamesMatchWithoutRegardToCaseAndUnknownNamesAreEmpty) {
+    const std::string favorites = platform::ShellFolder("Favorites");
+    EXPECT_FALSE(favorites.empty());
+    EXPECT_EQ(favorites, platform::ShellFolder("FAVORITES"));
+    EXPECT_EQ("", platform::ShellFolder("No Such Folder"));
+}
