@@ -260,7 +260,7 @@ void TForm_Main::CreateToolbar() {
         ::SendMessageA(toolbar_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
     }
     // The commands of other windows of the program are not offered by this build.
-    for (int id : {IDM_URL_INJECT, IDM_EDIT_OPTIONS})
+    for (int id : {IDM_EDIT_OPTIONS})
         ::SendMessageA(toolbar_, TB_ENABLEBUTTON, id, FALSE);
     ::SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
 }
@@ -396,7 +396,7 @@ bool TForm_Main::OnClose() {
 }
 
 void TForm_Main::OnDestroy() {
-    SavePositions();
+    if (storeWindowState_) SavePositions();
     if (tray_) tray_->Hide();
     viewer_.SetMonitoring(handle(), false);
     config_->SaveConfig();

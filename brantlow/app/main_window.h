@@ -125,6 +125,14 @@ private:
     static LRESULT CALLBACK ListSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self);
 
+    // Setup: install dialog and uninstall (main_window_setup.cpp)
+    void ShowInstall();
+    void Uninstall();
+    bool storeWindowState_ = true;  // off once uninstalled: nothing is written back to the registry
+
+    // Inject URL dialog and command (main_window_inject.cpp)
+    void InjectUrl();
+
     MainWindowOptions options_;
     std::string programFolder_;
     Settings settings_;

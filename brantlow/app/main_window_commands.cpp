@@ -123,6 +123,7 @@ void TForm_Main::RunCommand(int id) {
         case IDM_URL_ADD_SINGLE: AddSingle(); break;
         case IDM_URL_ADD_MULTIPLE: adder_->ShowAddFailure(adder_->AddMultiple()); break;
         case IDM_URL_MANUAL_ADD: adder_->ManualAdd(); break;
+        case IDM_URL_INJECT: InjectUrl(); break;
         case IDM_URL_BROWSE_PAGE: bookmarks_->BrowsePage(); break;
         case IDM_URL_LAUNCH: bookmarks_->LaunchURL(); break;
         // View
@@ -149,6 +150,8 @@ void TForm_Main::RunCommand(int id) {
         case IDM_VIEW_MONITOR: o.MonitorClip = !o.MonitorClip; SetMonitoring(o.MonitorClip); break;
         case IDM_VIEW_ON_TOP: o.OnTop = !o.OnTop; topMost_->SetAlwaysOnTop(o.OnTop); ApplySettings(); break;
         // Help, tray
+        case IDM_HELP_INSTALL: ShowInstall(); break;
+        case IDM_HELP_UNINSTALL: Uninstall(); break;
         case IDM_HELP_ABOUT: ShowAbout(); break;
         case IDM_TRAY_RESTORE: Restore(); break;
         default: break;
@@ -185,6 +188,7 @@ bool TForm_Main::HandleKey(UINT key) {
             return true;
         case VK_DELETE: RunCommand(IDM_EDIT_REMOVE); return true;
         case VK_F3: RunCommand(IDM_EDIT_FIND_AGAIN); return true;
+        case VK_F4: RunCommand(IDM_URL_INJECT); return true;
         case VK_F7: RunCommand(IDM_VIEW_MONITOR); return true;
         case VK_F8: RunCommand(IDM_VIEW_ON_TOP); return true;
         case VK_F9: RunCommand(IDM_FILE_SAVE_AS); return true;
