@@ -259,9 +259,6 @@ void TForm_Main::CreateToolbar() {
         button.iString = b.caption ? reinterpret_cast<INT_PTR>(b.caption) : -1;
         ::SendMessageA(toolbar_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
     }
-    // The commands of other windows of the program are not offered by this build.
-    for (int id : {IDM_EDIT_OPTIONS})
-        ::SendMessageA(toolbar_, TB_ENABLEBUTTON, id, FALSE);
     ::SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
 }
 

@@ -120,6 +120,8 @@ private:
     void AddSingle();
     void ShowPopup(int index, const POINT* at);
     void ShowAbout();
+    // Options dialog
+    void ShowOptions();
     [[nodiscard]] bool HandleKey(UINT key);
     void OnTrayMessage(LPARAM mouseMessage);
     static LRESULT CALLBACK ListSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

@@ -119,6 +119,7 @@ void TForm_Main::RunCommand(int id) {
         case IDM_EDIT_SELECT_ALL: manager_->SelectAll(); break;
         case IDM_EDIT_FIND: finder_->FindDialog(); UpdateDescPanel(); break;
         case IDM_EDIT_FIND_AGAIN: finder_->FindAgain(); UpdateDescPanel(); break;
+        case IDM_EDIT_OPTIONS: ShowOptions(); break;
         // URL
         case IDM_URL_ADD_SINGLE: AddSingle(); break;
         case IDM_URL_ADD_MULTIPLE: adder_->ShowAddFailure(adder_->AddMultiple()); break;
@@ -189,6 +190,7 @@ bool TForm_Main::HandleKey(UINT key) {
         case VK_DELETE: RunCommand(IDM_EDIT_REMOVE); return true;
         case VK_F3: RunCommand(IDM_EDIT_FIND_AGAIN); return true;
         case VK_F4: RunCommand(IDM_URL_INJECT); return true;
+        case VK_F5: RunCommand(IDM_EDIT_OPTIONS); return true;
         case VK_F7: RunCommand(IDM_VIEW_MONITOR); return true;
         case VK_F8: RunCommand(IDM_VIEW_ON_TOP); return true;
         case VK_F9: RunCommand(IDM_FILE_SAVE_AS); return true;
