@@ -2,6 +2,7 @@
 #include "brantlow/app/main_window.h"
 #include "brantlow/app/options_dialog.h"
 #include "brantlow/core/file_names.h"
+#include "brantlow/core/text.h"
 #include "brantlow/platform/default_browser.h"
 
 namespace brantlow {
@@ -18,7 +19,8 @@ void TForm_Main::ShowOptions() {
                          {DialogFont(), o.ShowHints, verdanaInstalled_, [] { return DefaultBrowser(); }});
     const bool accepted = dialog.ShowModal(handle()) == IDOK;
     const std::string newFileName = o.URLFileName;
-    const bool fileChanged = accepted && newFileName != oldFileName;
+    // File names differ only when they name different files.
+    const bool fileChanged = accepted && !SameTextIgnoringCase(newFileName, oldFileName);
     if (accepted) {
         // The list is written again so that its page follows the new settings. A collection
         // that already exists under the new name is never overwritten with this one: the
