@@ -212,7 +212,7 @@ TEST_F(OptionsDialogTest, CancelAndEscStoreNothingAfterColourAndHTMLDefaultsChan
     EXPECT_NE(std::string::npos, ini.find("TagURLOn=\"<I>\"\r\n"));
 }
 
-TEST_F(OptionsDialogTest, ASchemeTypedInCapitalsIsAddedOnceInLowerCase) {
+TEST_F(OptionsDialogTest, SchemesAreAddedOnceInLowerCaseAndDeletedBySelection) {
     Start();
     WithOptions([&](HWND dialog) {
         ClickTab(dialog, 1);
@@ -226,12 +226,19 @@ TEST_F(OptionsDialogTest, ASchemeTypedInCapitalsIsAddedOnceInLowerCase) {
         EXPECT_EQ(11, ::SendMessageA(list, LB_GETCOUNT, 0, 0));
         EXPECT_EQ(2, ::SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                     reinterpret_cast<LPARAM>("gopher2://")));
+        // "&Delete" removes the selected schemes from the list and the working copy.
+        ::SendMessageA(list, LB_SETSEL, TRUE, 0);
+        ::SendMessageA(list, LB_SETSEL, TRUE, 10);
+        urls.Click(IDC_OPT_SCHEME_DELETE);
+        EXPECT_EQ(9, ::SendMessageA(list, LB_GETCOUNT, 0, 0));
         WindowDriver(dialog).Click(IDOK);
     });
     const std::vector<std::string>& schemes = Stored().Schemes;
     EXPECT_EQ(1, std::count(schemes.begin(), schemes.end(), "gopher2://"));
-    EXPECT_EQ(11u, schemes.size());
-    EXPECT_EQ(11, Stored().Options.SchemesCnt);
+    EXPECT_EQ(0, std::count(schemes.begin(), schemes.end(), "file://"));
+    EXPECT_EQ(0, std::count(schemes.begin(), schemes.end(), "wais://"));
+    EXPECT_EQ(9u, schemes.size());
+    EXPECT_EQ(9, Stored().Options.SchemesCnt);
 }
 
 TEST_F(OptionsDialogTest, AMinimumAboveTheMaximumRaisesTheMaximumWhenTheFieldIsLeft) {
@@ -254,6 +261,70 @@ TEST_F(OptionsDialogTest, AMinimumAboveTheMaximumRaisesTheMaximumWhenTheFieldIsL
     EXPECT_EQ(kDescLengthCorrected, shown);
     EXPECT_EQ(60, Stored().Options.DescMinLen);
     EXPECT_EQ(61, Stored().Options.DescMaxLen);
+}
+
+// "R&eset" gives the list the font and background a fresh configuration has, with the
+// default character set (the OEM set would turn the list into a terminal font).
+TEST_F(OptionsDialogTest, ResetRestoresTheFactoryFontAndBackground) {
+    WriteText(folder + "brantlow.ini",
+              "[BrantlowURL]\r\nAutoSave=1\r\nListColor=255\r\n"
+              "[FontProperties]\r\nFCharset=0\r\nFName=\"Arial\"\r\nFStyle=\"italicbold\"\r\nFPitch=2\r\n");
+    Start();
+    WithOptions([&](HWND dialog) {
+        ClickTab(dialog, 2);
+        WindowDriver look = Page(dialog, IDD_OPTIONS_INTERFACE);
+        EXPECT_EQ("Arial 10 pt bolditalic", look.Text(IDC_OPT_FONT_SAMPLE));
+        WhenWindowAppears(std::string(kAppTitle), [](HWND box) { WindowDriver(box).Click(IDYES); });
+        look.Click(IDC_OPT_FONT_RESET);
+        EXPECT_EQ("Ms Sans Serif 10 pt ", look.Text(IDC_OPT_FONT_SAMPLE));
+        WindowDriver(dialog).Click(IDOK);
+    });
+    const TBrantlowURLOptions factory;
+    const TFontProperties& font = Stored().Options.Font;
+    EXPECT_EQ(factory.Font.FCharset, font.FCharset);
+    EXPECT_EQ(factory.Font.FName, font.FName);
+    EXPECT_EQ(factory.Font.FPitch, font.FPitch);
+    EXPECT_FALSE(font.Bold || font.Italic || font.Underline || font.StrikeOut);
+    EXPECT_EQ(factory.ListColor, Stored().Options.ListColor);
+}
+
+TEST_F(OptionsDialogTest, SwitchesShowAndEnableTheControlsThatDependOnThem) {
+    Start();
+    WithOptions([&](HWND dialog) {
+        ClickTab(dialog, 1);
+        WindowDriver urls = Page(dialog, IDD_OPTIONS_URLS);
+        EXPECT_TRUE(::IsWindowEnabled(urls.Control(IDC_OPT_DUPLICATEACTION)));
+        urls.Click(IDC_OPT_ALLOWDUPLICATES);
+        EXPECT_FALSE(::IsWindowEnabled(urls.Control(IDC_OPT_DUPLICATEACTION)));
+
+        ClickTab(dialog, 3);
+        WindowDriver html = Page(dialog, IDD_OPTIONS_HTML);
+        HWND layout = html.Control(IDC_OPT_LISTLAYOUT);
+        auto choose = [&](int index) {
+            ::SendMessageA(layout, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            ::SendMessageA(html.window(), WM_COMMAND, MAKEWPARAM(IDC_OPT_LISTLAYOUT, CBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(layout));
+        };
+        EXPECT_FALSE(::IsWindowVisible(html.Control(IDC_OPT_TPLFILE)));
+        choose(4);
+        EXPECT_TRUE(::IsWindowVisible(html.Control(IDC_OPT_TPLFILE)));
+        for (int id : {IDC_OPT_TAGHEAD, IDC_OPT_TAGTABLE, IDC_OPT_SHOWURL, IDC_OPT_TAG_LABEL_FIRST})
+            EXPECT_FALSE(::IsWindowVisible(html.Control(id))) << id;
+        choose(3);
+        EXPECT_FALSE(::IsWindowVisible(html.Control(IDC_OPT_TPLFILE)));
+        EXPECT_TRUE(::IsWindowVisible(html.Control(IDC_OPT_TAGTABLE)));
+
+        ClickTab(dialog, 0);
+        WindowDriver main = Page(dialog, IDD_OPTIONS_MAIN);
+        main.Click(IDC_OPT_MRUUSE);
+        EXPECT_FALSE(::IsWindowEnabled(main.Control(IDC_OPT_MRUCOUNT)));
+        main.Click(IDC_OPT_MRUUSE);
+        EXPECT_TRUE(::IsWindowEnabled(main.Control(IDC_OPT_MRUCOUNT)));
+        EXPECT_EQ(main.Control(IDC_OPT_MRUCOUNT), ::GetFocus());
+        WindowDriver(dialog).Click(IDOK);
+    });
+    EXPECT_FALSE(Stored().Options.NoDuplicates);
+    EXPECT_EQ(3, Stored().HTMLLayout.ListLayout);
 }
 
 // With auto-save on, the list is saved after "OK"; a new file name that names an existing
