@@ -16,6 +16,9 @@
 #include "brantlow/app/url_dialog.h"
 #include "brantlow/app/win32_services.h"
 #include "brantlow/app/window_storage.h"
+#include "brantlow/browser/browser_capture.h"
+#include "brantlow/browser/system_browsers.h"
+#include "brantlow/browser/www_dde.h"
 #include "brantlow/commands/add_commands.h"
 #include "brantlow/commands/bookmark_commands.h"
 #include "brantlow/commands/find_commands.h"
@@ -58,6 +61,9 @@ public:
     void EnableTrayCommands(bool enabled);
     void HandOver(const std::string& commandLine);
     void SetMonitoring(bool on);
+    // The page of the browser the user picks, for the inject dialog's "From &browser"; failure
+    // codes 5 and 6 are reported here. Nothing when no page came back or the user cancelled.
+    [[nodiscard]] std::optional<BrowserPage> AskBrowserForPage();
 
     // MainWindowHost
     void ShowStatus(const StatusTexts& texts) override;
@@ -181,6 +187,15 @@ private:
     bool consumedKey_ = false;
     bool capturePending_ = false;
     int descHeight_ = 48;
+
+    // Capture from browsers and Favorites (main_window_browser.cpp)
+    void GetFromBrowser();
+    void ImportFavorites();
+    [[nodiscard]] BrowserCapture& Browsers();
+    [[nodiscard]] BrowserChoice ShowBrowserMenu();
+    std::unique_ptr<TWwwDde> WwwDDE_;
+    std::unique_ptr<SystemBrowsers> browsers_;
+    std::unique_ptr<BrowserCapture> browserCapture_;
 };
 
 }  // namespace brantlow

@@ -106,6 +106,7 @@ void TForm_Main::RunCommand(int id) {
             recent_.RemoveObsolete([this](const std::string& name) { return files_.Exists(ChangeFileExt(name, ".btw")); });
             UpdateRecentFilesMenu();
             break;
+        case IDM_IMPORT_FAVORITES: ImportFavorites(); break;
         case IDM_FILE_EXIT: ::PostMessageA(handle(), WM_CLOSE, 0, 0); break;
         // Edit
         case IDM_EDIT_EDIT: bookmarks_->EditSelected(); break;
@@ -125,6 +126,7 @@ void TForm_Main::RunCommand(int id) {
         case IDM_URL_ADD_MULTIPLE: adder_->ShowAddFailure(adder_->AddMultiple()); break;
         case IDM_URL_MANUAL_ADD: adder_->ManualAdd(); break;
         case IDM_URL_INJECT: InjectUrl(); break;
+        case IDM_URL_GET_BROWSER: GetFromBrowser(); break;
         case IDM_URL_BROWSE_PAGE: bookmarks_->BrowsePage(); break;
         case IDM_URL_LAUNCH: bookmarks_->LaunchURL(); break;
         // View
@@ -175,6 +177,7 @@ bool TForm_Main::HandleKey(UINT key) {
             case 'A': RunCommand(IDM_URL_ADD_SINGLE); return true;
             case 'U': RunCommand(IDM_URL_ADD_MULTIPLE); return true;
             case 'M': RunCommand(IDM_URL_MANUAL_ADD); return true;
+            case 'B': RunCommand(IDM_URL_GET_BROWSER); return true;
             case VK_BACK: RunCommand(IDM_VIEW_CLEAR_FILTER); return true;
             default: return false;
         }
@@ -239,7 +242,7 @@ void TForm_Main::ShowAbout() {
 
 void TForm_Main::EnableTrayCommands(bool enabled) {
     HMENU tray = popups_.SubMenu(3);
-    for (int id : {IDM_URL_ADD_SINGLE, IDM_URL_ADD_MULTIPLE, IDM_URL_MANUAL_ADD, IDM_URL_BROWSE_PAGE})
+    for (int id : {IDM_URL_ADD_SINGLE, IDM_URL_ADD_MULTIPLE, IDM_URL_MANUAL_ADD, IDM_URL_GET_BROWSER, IDM_URL_BROWSE_PAGE})
         ui::EnableMenuCommand(tray, id, enabled);
 }
 

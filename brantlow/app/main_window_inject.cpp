@@ -23,7 +23,8 @@ void TForm_Main::InjectUrl() {
         DisarmedCapture dialogOpen(capture_);
         TForm_InjectUrl dialog(request, removeAfterwards,
                                InjectDialogServices{settings_, files_, messages_,
-                                                    [this] { return clipboard_.ReadText(); }, {}},
+                                                    [this] { return clipboard_.ReadText(); },
+                                                    [this] { return AskBrowserForPage(); }},
                                DialogFont());
         accepted = dialog.ShowModal(handle()) == IDOK;
     }
