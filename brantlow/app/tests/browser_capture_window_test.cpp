@@ -7,6 +7,7 @@
 #include <map>
 
 #include "brantlow/app/favorites_dialog_ids.h"
+#include "brantlow/app/inject_dialog_ids.h"
 #include "brantlow/app/main_window.h"
 #include "brantlow/app/resource_ids.h"
 #include "brantlow/data/sample_collection.h"
@@ -157,6 +158,25 @@ TEST_F(BrowserCaptureWindowTest, AnErrorReplyShowsItsBytesAndAddsNothing) {
     EXPECT_EQ("Error ff12a3", boxes[0]);
     EXPECT_EQ(10, Count());
     EXPECT_TRUE(form->Manager().Saved());
+}
+
+TEST_F(BrowserCaptureWindowTest, TheInjectDialogTakesTheBrowsersPageWithoutAddingIt) {
+    FakeBrowser browser("IEFrame", "iexplore", R"("http://fake.example/saved","Saved page")");
+    ASSERT_TRUE(browser.Running());
+    Start("");
+    std::string url, title;
+    WhenWindowAppears("Inject URL into a document", [&](HWND dialog) {
+        WindowDriver driver(dialog);
+        driver.Click(IDC_INJECT_FROM_BROWSER);
+        url = driver.Text(IDC_INJECT_URL);
+        title = driver.Text(IDC_INJECT_TITLE);
+        driver.Click(IDCANCEL);
+    });
+    WindowDriver(form->handle()).Command(IDM_URL_INJECT);
+    EXPECT_EQ("http://fake.example/saved", url);
+    EXPECT_EQ("Saved page", title);
+    EXPECT_EQ(10, Count());
+    EXPECT_TRUE(boxes.empty());
 }
 
 // Shortcut files in the Wine user's real Favorites folder, removed afterwards.
