@@ -25,6 +25,7 @@
 #include "brantlow/core/bookmark_manager.h"
 #include "brantlow/core/config_file.h"
 #include "brantlow/core/recent_files.h"
+#include "brantlow/exchange/import_options.h"
 #include "ui/handles.h"
 #include "ui/menu.h"
 #include "ui/system_message_box.h"
@@ -130,6 +131,11 @@ private:
     void ShowOptions();
     [[nodiscard]] bool HandleKey(UINT key);
     void OnTrayMessage(LPARAM mouseMessage);
+    // Import from files and export (main_window_exchange.cpp)
+    void ImportFromFiles();
+    void ExportDialog();
+    ExtensionSets importSets_;  // the import dialog's extension lists, kept for the whole run
+
     static LRESULT CALLBACK ListSubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self);
 

@@ -107,6 +107,8 @@ void TForm_Main::RunCommand(int id) {
             UpdateRecentFilesMenu();
             break;
         case IDM_IMPORT_FAVORITES: ImportFavorites(); break;
+        case IDM_IMPORT_FILES: ImportFromFiles(); break;
+        case IDM_FILE_EXPORT: ExportDialog(); break;
         case IDM_FILE_EXIT: ::PostMessageA(handle(), WM_CLOSE, 0, 0); break;
         // Edit
         case IDM_EDIT_EDIT: bookmarks_->EditSelected(); break;

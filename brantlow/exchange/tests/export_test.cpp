@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "brantlow/exchange/export.h"
+#include "brantlow/exchange/export_command.h"
 #include "brantlow/tests/fakes.h"
 
 namespace brantlow {
@@ -57,6 +58,35 @@ TEST(QuotePair, TakesOpeningAndClosingCharacters) {
     EXPECT_EQ("'x'", MakeQuotePair(true, "'").Around("x"));
     EXPECT_EQ("x", MakeQuotePair(true, "").Around("x"));
     EXPECT_EQ("x", MakeQuotePair(false, "<>").Around("x"));
+}
+
+TEST_F(ExportTest, AFilterIsOfferedToBeClearedBeforeTheDialogOpens) {
+    EXPECT_TRUE(ConfirmExportFilter(manager, rows, messages));  // no filter: no question
+    EXPECT_TRUE(Texts().empty());
+    manager.AddBookmark("http://shown.example/", "", 1);
+    manager.AddBookmark("http://hidden.example/", "", 1);
+    manager.URLList().Items(1)->SetShown(false);
+    manager.RebuildView();
+    manager.SetFilterActive(true);
+
+    messages.Answer(MessageAnswer::Cancel).Answer(MessageAnswer::No);
+    EXPECT_FALSE(ConfirmExportFilter(manager, rows, messages));
+    EXPECT_TRUE(ConfirmExportFilter(manager, rows, messages));  // No: the one shown row is exported
+    EXPECT_EQ(1, rows.Count());
+    EXPECT_TRUE(manager.FilterActive());
+    EXPECT_EQ("A filter has recently been applied to the list. Only the items currently displayed will be exported if "
+              "the filter is not cleared.\r\rWould you like to clear the filter now?",
+              messages.shown[0].text);
+
+    manager.URLList().Items(0)->SetShown(false);
+    manager.RebuildView();
+    messages.Answer(MessageAnswer::No).Answer(MessageAnswer::Yes);
+    EXPECT_FALSE(ConfirmExportFilter(manager, rows, messages));  // No with nothing shown
+    EXPECT_EQ("The URL list is empty after applying filter. File will not be saved until you clear the filter.",
+              Texts().back());
+    EXPECT_TRUE(ConfirmExportFilter(manager, rows, messages));  // Yes clears the filter
+    EXPECT_FALSE(manager.FilterActive());
+    EXPECT_EQ(2, rows.Count());
 }
 
 TEST_F(ExportTest, PlainTextWritesSummaryAndQuotedKeyLines) {
