@@ -159,7 +159,7 @@ TEST_F(ExchangeDialogsTest, ImportsAnHTMLAndATextFileChosenInTheFileDialog) {
     EXPECT_EQ(schemes, form->Options().Schemes);  // the program's own list is back
 }
 
-TEST_F(ExchangeDialogsTest, AFileThatCannotBeReadEndsTheImportAndKeepsWhatCameBefore) {
+TEST_F(ExchangeDialogsTest, ChoicesAreKeptAndAnUnreadableFileEndsTheImportKeepingWhatCameBefore) {
     WriteText(folder + "a_first.txt", "http://first.example/\r\n");
     WriteText(folder + "b_locked.txt", "http://never.example/\r\n");
     HANDLE locked = INVALID_HANDLE_VALUE;
@@ -182,6 +182,14 @@ TEST_F(ExchangeDialogsTest, AFileThatCannotBeReadEndsTheImportAndKeepsWhatCameBe
             return;
         }
         driver.Click(IDC_IMPORT_CLIP_HASH);  // the import's own setting, for this run only
+        // Links to chosen kinds of files only: the extension sets become available.
+        EXPECT_FALSE(::IsWindowEnabled(driver.Control(IDC_IMPORT_COMBO_EXT)));
+        driver.Click(IDC_IMPORT_ALL_FILES);
+        EXPECT_TRUE(::IsWindowEnabled(driver.Control(IDC_IMPORT_COMBO_EXT)));
+        HWND sets = driver.Control(IDC_IMPORT_COMBO_EXT);
+        ::SendMessageA(sets, CB_SETCURSEL, 3, 0);
+        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_IMPORT_COMBO_EXT, CBN_SELCHANGE), reinterpret_cast<LPARAM>(sets));
+        EXPECT_EQ(".zip;.arj;.exe;.gz;.gzip", driver.Text(IDC_IMPORT_EDIT_EXT));
         ReadNextMessage(reported);
         driver.Click(IDC_IMPORT_NOW);
     });
@@ -195,7 +203,11 @@ TEST_F(ExchangeDialogsTest, AFileThatCannotBeReadEndsTheImportAndKeepsWhatCameBe
     ASSERT_EQ(11, Count());
     EXPECT_EQ("http://first.example/", Entry(10).URL);
     EXPECT_FALSE(form->Manager().Saved());
-    EXPECT_TRUE(form->Options().Import.ClipHash);
+    const TImportOptions& stored = form->Options().Import;  // the dialog's choices are kept
+    EXPECT_TRUE(stored.ClipHash);
+    EXPECT_FALSE(stored.AllFiles);
+    EXPECT_EQ(3, stored.FileTypes);
+    EXPECT_EQ(".zip;.arj;.exe;.gz;.gzip", stored.Extensions);
     EXPECT_FALSE(form->Options().Options.ClipHash);  // the program's own setting is back
 }
 
