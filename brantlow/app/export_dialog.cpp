@@ -3,6 +3,9 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <optional>
+#include <vector>
+
 #include "brantlow/app/dialog_fonts.h"
 #include "brantlow/app/export_dialog_ids.h"
 #include "brantlow/core/file_names.h"
