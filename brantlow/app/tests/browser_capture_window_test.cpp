@@ -10,6 +10,7 @@
 #include "brantlow/app/inject_dialog_ids.h"
 #include "brantlow/app/main_window.h"
 #include "brantlow/app/resource_ids.h"
+#include "brantlow/app/tests/test_files.h"
 #include "brantlow/data/sample_collection.h"
 #include "platform/shell_folder.h"
 #include "ui/testing/window_driver.h"
@@ -22,8 +23,7 @@ using ui::testing::Pump;
 using ui::testing::PumpUntil;
 using ui::testing::WhenWindowAppears;
 using ui::testing::WindowDriver;
-
-void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+using testing::WriteText;
 
 std::string Hex(const std::string& bytes) {
     static const char digits[] = "0123456789abcdef";

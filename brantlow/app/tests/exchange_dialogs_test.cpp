@@ -15,6 +15,7 @@
 #include "brantlow/app/import_dialog_ids.h"
 #include "brantlow/app/main_window.h"
 #include "brantlow/app/resource_ids.h"
+#include "brantlow/app/tests/test_files.h"
 #include "brantlow/core/text.h"
 #include "brantlow/data/sample_collection.h"
 #include "ui/testing/screenshot_path.h"
@@ -28,23 +29,11 @@ using ui::testing::Pump;
 using ui::testing::PumpUntil;
 using ui::testing::WhenWindowAppears;
 using ui::testing::WindowDriver;
+using testing::ReadText;
+using testing::TempFolder;
+using testing::WriteText;
 
 constexpr const char* kBoxCaption = "BrantlowURL 1.58";
-
-std::string TempFolder() {
-    char base[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, base);
-    std::string folder = std::string(base) + "brantlow_exchange_" + std::to_string(::GetCurrentProcessId()) + "\\";
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
-void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-
-std::string ReadText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
 
 // Answers the next message box with OK and keeps its text.
 void ReadNextMessage(std::string& text) {
@@ -86,7 +75,7 @@ void ReplaceText(const WindowDriver& driver, int id, const std::string& text) {
 
 // A program folder with the sample collection, its page and a configuration.
 struct ExchangeDialogsTest : ::testing::Test {
-    std::string folder = TempFolder();
+    std::string folder = TempFolder("brantlow_exchange");
     std::unique_ptr<TForm_Main> form;
 
     void SetUp() override {

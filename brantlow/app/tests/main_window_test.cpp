@@ -10,6 +10,7 @@
 #include "brantlow/app/find_dialog_ids.h"
 #include "brantlow/app/main_window.h"
 #include "brantlow/app/resource_ids.h"
+#include "brantlow/app/tests/test_files.h"
 #include "brantlow/app/url_dialog_ids.h"
 #include "brantlow/core/data_file.h"
 #include "brantlow/core/text.h"
@@ -27,18 +28,8 @@ using ui::testing::Pump;
 using ui::testing::PumpUntil;
 using ui::testing::WhenWindowAppears;
 using ui::testing::WindowDriver;
-
-std::string TempFolder() {
-    char base[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, base);
-    static int serial = 0;
-    std::string folder = std::string(base) + "brantlow_window_" + std::to_string(::GetCurrentProcessId()) + "_" +
-                         std::to_string(++serial) + "\\";
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
-void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+using testing::TempFolder;
+using testing::WriteText;
 
 std::string MessageText(HWND box) { return WindowDriver(box).Text(0xFFFF); }
 
@@ -69,7 +60,7 @@ std::string ProgramFolderOfTest() {
 // A program folder with a configuration and the sample collection (and its page, so that
 // loading does not save at once).
 struct MainWindowTest : ::testing::Test {
-    std::string folder = TempFolder();
+    std::string folder = TempFolder("brantlow_window");
     std::unique_ptr<TForm_Main> form;
 
     void SetUp() override {

@@ -14,6 +14,7 @@
 #include "brantlow/app/options_dialog.h"
 #include "brantlow/app/options_dialog_ids.h"
 #include "brantlow/app/resource_ids.h"
+#include "brantlow/app/tests/test_files.h"
 #include "brantlow/core/messages.h"
 #include "brantlow/core/text.h"
 #include "brantlow/data/sample_collection.h"
@@ -27,25 +28,9 @@ using namespace std::chrono_literals;
 using ui::testing::Pump;
 using ui::testing::WhenWindowAppears;
 using ui::testing::WindowDriver;
-
-std::string TempFolder() {
-    char base[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, base);
-    static int serial = 0;
-    std::string folder = std::string(base) + "brantlow_options_" + std::to_string(::GetCurrentProcessId()) + "_" +
-                         std::to_string(++serial) + "\\";
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
-void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-
-std::string ReadText(const std::string& path) {
-    std::ifstream input(path, std::ios::binary);
-    std::ostringstream text;
-    text << input.rdbuf();
-    return text.str();
-}
+using testing::ReadText;
+using testing::TempFolder;
+using testing::WriteText;
 
 // A data file of one bookmark.
 void WriteOneBookmarkCollection(const std::string& path, const std::string& url) {
@@ -78,7 +63,7 @@ void ClickTab(HWND dialog, int index) {
 void SetText(HWND control, const std::string& text) { ::SetWindowTextA(control, text.c_str()); }
 
 struct OptionsDialogTest : ::testing::Test {
-    std::string folder = TempFolder();
+    std::string folder = TempFolder("brantlow_options");
     std::unique_ptr<TForm_Main> form;
 
     void SetUp() override {
