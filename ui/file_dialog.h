@@ -4,6 +4,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace ui {
 
@@ -22,6 +24,14 @@ struct FileDialogOptions {
 // The chosen file's full path, or nothing when the user cancelled.
 [[nodiscard]] std::optional<std::string> ShowOpenDialog(HWND owner, const FileDialogOptions& options);
 [[nodiscard]] std::optional<std::string> ShowSaveDialog(HWND owner, const FileDialogOptions& options);
+
+// The open dialog with several files chosen at once: their full paths in the dialog's order,
+// empty when the user cancelled.
+[[nodiscard]] std::vector<std::string> ShowOpenFilesDialog(HWND owner, const FileDialogOptions& options);
+
+// The dialog's answer: one full path, or a folder followed by the names chosen in it,
+// each ended by a zero and the whole by a second zero.
+[[nodiscard]] std::vector<std::string> SplitChosenFiles(std::string_view answer);
 
 // "a|b|c|d" as the dialog wants it: "a\0b\0c\0d\0\0".
 [[nodiscard]] std::string DialogFilter(const std::string& filter);

@@ -8,7 +8,7 @@
 #include "brantlow/core/file_names.h"
 #include "brantlow/core/messages.h"
 #include "brantlow/core/url_info.h"
-#include "ui/open_files_dialog.h"
+#include "ui/file_dialog.h"
 
 namespace brantlow {
 

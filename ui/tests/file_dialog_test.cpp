@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/open_files_dialog.h"
+#include "ui/file_dialog.h"
 
 namespace {
 
