@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "brantlow/app/about_dialog.h"
+#include "brantlow/app/list_appearance.h"
 #include "brantlow/app/main_window.h"
 #include "brantlow/app/resource_ids.h"
 #include "brantlow/core/file_names.h"
@@ -291,22 +292,12 @@ void TForm_Main::ApplyFonts() {
     ::SendMessageA(status_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), TRUE);
 
     const TFontProperties& f = o.Font;
-    LOGFONTA list{};
-    ui::WindowDc screen(nullptr);
-    list.lfHeight = -::MulDiv(f.FSize > 0 && f.FSize < 200 ? f.FSize : 10, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
-    list.lfWeight = f.Bold ? FW_BOLD : FW_NORMAL;
-    list.lfItalic = f.Italic;
-    list.lfUnderline = f.Underline;
-    list.lfStrikeOut = f.StrikeOut;
-    list.lfCharSet = f.FCharset;
-    list.lfPitchAndFamily = f.FPitch == 1 ? VARIABLE_PITCH : f.FPitch == 2 ? FIXED_PITCH : DEFAULT_PITCH;
-    lstrcpynA(list.lfFaceName, f.FName.c_str(), LF_FACESIZE);
+    const LOGFONTA list = ListLogFont(f);
     listFont_.reset(::CreateFontIndirectA(&list));
     ::SendMessageA(list_.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), TRUE);
     ::SendMessageA(desc_, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), TRUE);
-    // A negative colour is a system colour (its index in the low byte).
-    const COLORREF text = f.FColor < 0 ? ::GetSysColor(f.FColor & 0xFF) : static_cast<COLORREF>(f.FColor);
-    const COLORREF back = o.ListColor < 0 ? ::GetSysColor(o.ListColor & 0xFF) : static_cast<COLORREF>(o.ListColor);
+    const COLORREF text = ToColorRef(f.FColor);
+    const COLORREF back = ToColorRef(o.ListColor);
     ListView_SetTextColor(list_.handle(), text);
     ListView_SetBkColor(list_.handle(), back);
     ListView_SetTextBkColor(list_.handle(), back);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "brantlow/app/dialog_fonts.h"
+#include "brantlow/app/list_appearance.h"
 #include "brantlow/app/options_dialog_ids.h"
 #include "brantlow/core/file_names.h"
 #include "brantlow/core/messages.h"
@@ -108,26 +109,6 @@ constexpr Hint kHints[] = {
     {IDC_OPT_FONT_RESET, "Restore the default font and background color"},
     {IDC_OPT_DEFAULTS, "Restore the default HTML layout"},
 };
-
-// A negative colour names a system colour by its index in the low byte.
-COLORREF ToColorRef(std::int32_t colour) {
-    return colour < 0 ? ::GetSysColor(colour & 0xFF) : static_cast<COLORREF>(colour);
-}
-
-// The list font as the system describes it, in screen pixels.
-LOGFONTA ListLogFont(const TFontProperties& f) {
-    LOGFONTA font{};
-    ui::WindowDc screen(nullptr);
-    font.lfHeight = -::MulDiv(f.FSize > 0 && f.FSize < 200 ? f.FSize : 10, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
-    font.lfWeight = f.Bold ? FW_BOLD : FW_NORMAL;
-    font.lfItalic = f.Italic;
-    font.lfUnderline = f.Underline;
-    font.lfStrikeOut = f.StrikeOut;
-    font.lfCharSet = f.FCharset;
-    font.lfPitchAndFamily = f.FPitch == 1 ? VARIABLE_PITCH : f.FPitch == 2 ? FIXED_PITCH : DEFAULT_PITCH;
-    lstrcpynA(font.lfFaceName, f.FName.c_str(), LF_FACESIZE);
-    return font;
-}
 
 std::string ListBoxText(HWND list, int index) {
     const LRESULT length = ::SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
