@@ -15,9 +15,9 @@
 #include "brantlow/app/import_dialog_ids.h"
 #include "brantlow/app/main_window.h"
 #include "brantlow/app/resource_ids.h"
+#include "brantlow/app/tests/program_folder.h"
 #include "brantlow/app/tests/test_files.h"
 #include "brantlow/core/text.h"
-#include "brantlow/data/sample_collection.h"
 #include "ui/testing/screenshot_path.h"
 #include "ui/testing/window_driver.h"
 
@@ -30,7 +30,6 @@ using ui::testing::PumpUntil;
 using ui::testing::WhenWindowAppears;
 using ui::testing::WindowDriver;
 using testing::ReadText;
-using testing::TempFolder;
 using testing::WriteText;
 
 constexpr const char* kBoxCaption = "BrantlowURL 1.58";
@@ -75,16 +74,12 @@ void ReplaceText(const WindowDriver& driver, int id, const std::string& text) {
 
 // A program folder with the sample collection, its page and a configuration.
 struct ExchangeDialogsTest : ::testing::Test {
-    std::string folder = TempFolder("brantlow_exchange");
+    testing::ProgramFolder program{"brantlow_exchange", "[BrantlowURL]\r\nAutoSave=0\r\nIconInTray=0\r\n"};
+    const std::string& folder = program.path;
     std::unique_ptr<TForm_Main> form;
 
     void SetUp() override {
-        WriteText(folder + "brantlow.ini", "[BrantlowURL]\r\nAutoSave=0\r\nIconInTray=0\r\n");
-        StdFileSystem files;
-        FileError error;
-        auto output = files.Create(folder + "brantlow.btw", error);
-        ASSERT_TRUE(output && WriteSampleCollection(*output));
-        WriteText(folder + "brantlow.html", "");
+        ASSERT_TRUE(program.loaded);
         MainWindowOptions options;
         options.programPath = folder + "brantlow.exe";
         options.quitWhenDestroyed = false;
@@ -101,8 +96,6 @@ struct ExchangeDialogsTest : ::testing::Test {
             form->Destroy();
         }
         form.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
     }
     [[nodiscard]] WindowDriver Driver() const { return WindowDriver(form->handle()); }
     [[nodiscard]] const TURLInfo& Entry(int index) { return *form->Manager().URLList().Items(index); }
