@@ -80,15 +80,10 @@ struct ExchangeDialogsTest : ::testing::Test {
 
     void SetUp() override {
         ASSERT_TRUE(program.loaded);
-        MainWindowOptions options;
-        options.programPath = folder + "brantlow.exe";
-        options.quitWhenDestroyed = false;
-        form = std::make_unique<TForm_Main>(std::move(options));
-        ASSERT_TRUE(form->CreateMain());
-        form->Show(SW_SHOWNORMAL);
+        form = testing::StartMainWindow(folder);
+        ASSERT_TRUE(form);
         // The message boxes carry the program's caption: they are found by it.
         ::SetWindowTextA(form->handle(), "Main window under test");
-        Pump(100ms);
     }
     void TearDown() override {
         if (form && form->handle()) {

@@ -127,13 +127,9 @@ TEST(InjectCommand, StampsTheSelectedBookmarkIntoThePageAndRemovesIt) {
     testing::ProgramFolder folder("brantlow_inject_command", "[BrantlowURL]\r\nAutoSave=0\r\nConfirmRemove=0\r\n");
     ASSERT_TRUE(folder.loaded);
     folder.Write("saved.html", kPage);
-    MainWindowOptions options;
-    options.programPath = folder.path + "brantlow.exe";
-    options.quitWhenDestroyed = false;
-    TForm_Main form(std::move(options));
-    ASSERT_TRUE(form.CreateMain());
-    form.Show(SW_SHOWNORMAL);
-    Pump(100ms);
+    const std::unique_ptr<TForm_Main> started = testing::StartMainWindow(folder.path);
+    ASSERT_TRUE(started);
+    TForm_Main& form = *started;
     form.Options().Inject.RemoveURL = true;
     form.Options().Inject.SuggestFileName = false;
     const auto selectOnly = [&](int row) {

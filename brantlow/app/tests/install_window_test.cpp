@@ -73,14 +73,9 @@ struct SetupCommandsTest : ::testing::Test {
         program.Write("brantlow.exe", "MZ");
         fs::create_directories(platform::ShellFolder("PROGRAMS"));
         fs::create_directories(platform::ShellFolder("STARTUP"));
-        MainWindowOptions options;
-        options.programPath = folder + "brantlow.exe";
-        options.quitWhenDestroyed = false;
-        form = std::make_unique<TForm_Main>(std::move(options));
-        ASSERT_TRUE(form->CreateMain());
-        form->Show(SW_SHOWNORMAL);
+        form = testing::StartMainWindow(folder);
+        ASSERT_TRUE(form);
         ::SetWindowTextA(form->handle(), "Main window under test");  // the boxes carry the program's caption
-        Pump(100ms);
     }
     void TearDown() override {
         if (form && form->handle()) form->Destroy();

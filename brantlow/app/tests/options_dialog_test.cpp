@@ -14,6 +14,7 @@
 #include "brantlow/app/options_dialog.h"
 #include "brantlow/app/options_dialog_ids.h"
 #include "brantlow/app/resource_ids.h"
+#include "brantlow/app/tests/program_folder.h"
 #include "brantlow/app/tests/test_files.h"
 #include "brantlow/core/messages.h"
 #include "brantlow/core/text.h"
@@ -82,13 +83,8 @@ struct OptionsDialogTest : ::testing::Test {
         std::filesystem::remove_all(folder, ignored);
     }
     void Start() {
-        MainWindowOptions options;
-        options.programPath = folder + "brantlow.exe";
-        options.quitWhenDestroyed = false;
-        form = std::make_unique<TForm_Main>(std::move(options));
-        ASSERT_TRUE(form->CreateMain());
-        form->Show(SW_SHOWNORMAL);
-        Pump(100ms);
+        form = testing::StartMainWindow(folder);
+        ASSERT_TRUE(form);
     }
     // Opens the dialog with F5 and runs the script in it.
     void WithOptions(std::function<void(HWND)> script) {
