@@ -198,21 +198,8 @@ void TForm_Options::ShowPage(int index) {
 }
 
 void TForm_Options::CreateTooltips() {
-    tooltips_ = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
-                                  ui::Application::Instance(), nullptr);
-    for (const Hint& hint : kHints) {
-        HWND control = Control(hint.id);
-        if (!control) continue;
-        TTTOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = ::GetParent(control);
-        tool.uId = reinterpret_cast<UINT_PTR>(control);
-        tool.lpszText = const_cast<char*>(hint.text);
-        ::SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    ::SendMessageA(tooltips_, TTM_ACTIVATE, context_.showHints ? TRUE : FALSE, 0);
+    hints_.Create(handle(), context_.showHints);
+    for (const Hint& hint : kHints) hints_.Add(Control(hint.id), hint.text);
 }
 
 HWND TForm_Options::Control(int id) const {
@@ -371,7 +358,7 @@ bool TForm_Options::OnCommand(int id, int code, HWND) {
         case IDC_OPT_ALLOWDUPLICATES: UpdateDuplicateAction(); return true;
         case IDC_OPT_MRUUSE: UpdateRecentFiles(page_ == kMainPage); return true;
         case IDC_OPT_SHOWHINTS:
-            ::SendMessageA(tooltips_, TTM_ACTIVATE, Checked(IDC_OPT_SHOWHINTS) ? TRUE : FALSE, 0);
+            hints_.SetActive(Checked(IDC_OPT_SHOWHINTS));
             return true;
         case IDC_OPT_FONT: ChooseFont(); return true;
         case IDC_OPT_BGCOLOR: ChooseBackground(); return true;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "brantlow/app/dialog_hints.h"
 #include "brantlow/core/settings.h"
 #include "brantlow/options/option_rules.h"
 #include "brantlow/options/scheme_list.h"
@@ -89,7 +90,7 @@ private:
     ListAppearance sample_;
     ui::GdiObject sampleFont_;
     ui::GdiObject sampleBrush_;
-    HWND tooltips_ = nullptr;
+    DialogHints hints_;
     bool checkingLengths_ = false;
     COLORREF customColors_[16] = {};
 };

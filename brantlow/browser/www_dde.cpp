@@ -1,6 +1,7 @@
 #include "brantlow/browser/www_dde.h"
 
 #include "brantlow/browser/window_info.h"
+#include "ui/handles.h"
 
 namespace brantlow {
 namespace {
@@ -24,33 +25,18 @@ private:
     HSZ handle_;
 };
 
-class Conversation {
-public:
-    explicit Conversation(HCONV conversation) : conversation_(conversation) {}
-    Conversation(const Conversation&) = delete;
-    Conversation& operator=(const Conversation&) = delete;
-    ~Conversation() {
-        if (conversation_) ::DdeDisconnect(conversation_);
-    }
-    [[nodiscard]] HCONV get() const { return conversation_; }
-
-private:
-    HCONV conversation_;
+struct ConversationTraits {
+    static HCONV Invalid() { return nullptr; }
+    static bool IsValid(HCONV h) { return h != nullptr; }
+    static void Close(HCONV h) { ::DdeDisconnect(h); }
 };
-
-class DataHandle {
-public:
-    explicit DataHandle(HDDEDATA data) : data_(data) {}
-    DataHandle(const DataHandle&) = delete;
-    DataHandle& operator=(const DataHandle&) = delete;
-    ~DataHandle() {
-        if (data_) ::DdeFreeDataHandle(data_);
-    }
-    [[nodiscard]] HDDEDATA get() const { return data_; }
-
-private:
-    HDDEDATA data_;
+struct DataHandleTraits {
+    static HDDEDATA Invalid() { return nullptr; }
+    static bool IsValid(HDDEDATA h) { return h != nullptr; }
+    static void Close(HDDEDATA h) { ::DdeFreeDataHandle(h); }
 };
+using Conversation = ui::UniqueHandle<HCONV, ConversationTraits>;
+using DataHandle = ui::UniqueHandle<HDDEDATA, DataHandleTraits>;
 
 class HourglassCursor {
 public:
